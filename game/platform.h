@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace brastola {
+
+// The controls of the main window that the game touches. control_name() gives
+// the name each one carries in the window, so a front end can look them up.
+enum class Control {
+    Picture1, Picture2, Picture3, Picture4, Picture5,  // the rows
+    Picture6,                                          // end-of-game picture
+    fia_v, fia_p0, fia_p,                              // hidden picture holders
+    Label1, Label2, Label3, Label4, Label5,            // count labels
+    Label6, Label7, Label8, Label9, Label10,           // remaining-count labels
+    Option1, Option2, Option3,                         // difficulty buttons
+    alto, moderato, basso,                             // difficulty menu items
+    Menu_opzioni,                                      // the options menu
+    menu_3r, menu_5r,                                  // rows menu items
+    menu_5, menu_11, menu_22,                          // maximum menu items
+};
+
+const char *control_name(Control control);
+
+Control row_control(int row);              // Picture1 .. Picture5
+Control count_label(int row);              // Label1 .. Label5
+Control remaining_label(int row);          // Label6 .. Label10
+
+enum class MatchStyle { plain, selected };
+
+// What the game needs from the main window. Every call takes effect before it
+// returns; nothing here calls back into the game.
+class Frontend {
+public:
+    virtual ~Frontend() = default;
+
+    // A modal box with the text alone and an OK button; returns once closed.
+    virtual void show_message(std::string_view text) = 0;
+
+    virtual void set_caption(Control label, std::string_view text) = 0;
+    virtual void set_visible(Control control, bool visible) = 0;
+    virtual void set_checked(Control menu_item, bool checked) = 0;
+    virtual void set_menu_enabled(Control menu, bool enabled) = 0;
+
+    // Selects a difficulty button and deselects the others. Returns true when
+    // the button was not selected before: the caller then runs its click
+    // handler, as the toolkit would have.
+    virtual bool select_option(Control option) = 0;
+
+    // The box shows the picture of the holder at its top-left corner.
+    virtual void show_picture(Control box, Control holder) = 0;
+
+    // Puts the match picture into the image list with white as its
+    // transparent colour; returns the picture's width in pixels.
+    virtual std::int16_t load_match_image() = 0;
+
+    // Row drawing. Positions are in points from the top-left corner of the
+    // row's drawing area. With persistent drawing on, drawings are kept and
+    // shown by the next repaint; off, they reach the screen at once.
+    virtual void clear_row(int row) = 0;
+    virtual void draw_match(int row, double x, double y, MatchStyle style) = 0;
+    virtual void set_persistent_drawing(int row, bool on) = 0;
+};
+
+// Time of day, and a way to let time pass without holding the processor.
+class Clock {
+public:
+    virtual ~Clock() = default;
+
+    // Seconds since midnight, from 0 up to (not including) 86400.
+    virtual double seconds_since_midnight() = 0;
+
+    // Lets about this much time pass while the front end keeps painting.
+    // May return early: callers measure the time with the clock.
+    virtual void pause(double seconds) = 0;
+};
+
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+
+    // Restarts the sequence from a seed taken from the time of day.
+    virtual void reseed(double seconds_since_midnight) = 0;
+
+    // The next value, uniform in [0, 1).
+    virtual float next() = 0;
+};
+
+}  // namespace brastola
