@@ -1,0 +1,437 @@
+#include "form1.h"
+
+#include "classic.h"
+#include "form2.h"
+#include "form3.h"
+#include "picture_button.h"
+#include "pictures.h"
+#include "row_view.h"
+
+#include <QCloseEvent>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QWindow>
+#include <QWindowStateChangeEvent>
+
+namespace brastola::ui {
+
+namespace {
+
+const QString tooltip_text = QStringLiteral("Vince chi toglie l'ultimo fiammifero");
+const QString credit_text = QStringLiteral("Il gioco dei fiammiferi\n© 2026 gli autori di Brastola");
+
+// While the game holds the thread (pauses, message boxes) the player's input
+// is dropped, except what goes to the message box on screen: it must not be
+// replayed once the exchange is over.
+class InputDiscarder : public QObject {
+public:
+    InputDiscarder() { qApp->installEventFilter(this); }
+    ~InputDiscarder() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *target, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+            return !aimed_at_message_box(target);
+        default:
+            return false;
+        }
+    }
+
+private:
+    // Input reaches a window before its widgets: both must pass for the box.
+    static bool aimed_at_message_box(QObject *target)
+    {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box)
+            return false;
+        if (target == box->windowHandle())
+            return true;
+        auto *widget = qobject_cast<QWidget *>(target);
+        return widget && (widget == box || box->isAncestorOf(widget));
+    }
+};
+
+QLabel *make_label(QWidget *parent, const char *name, const QRect &geometry, const QFont &font)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton *make_button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setFont(classic_font(8, true));
+    button->setAutoDefault(true);  // Enter presses the button with the focus, none other
+    return button;
+}
+
+}  // namespace
+
+Form1::Form1(Services services, QWidget *parent)
+    : QMainWindow(parent), services_(services), game_(*this, *services.clock, *services.random)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Brastola"));
+    setWindowIcon(app_icon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twips(6528), twips(5580));
+    setCentralWidget(client);
+    build_board(client);
+    build_buttons(client);
+    build_pictures(client);
+    build_menus();
+
+    // Fixed size; the client area's top-left corner at its design place.
+    const int menu_height = menuBar()->sizeHint().height();
+    setFixedSize(client->width(), client->height() + menu_height);
+    move(twips(2292), twips(1056) - menu_height);
+
+    game_.Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::build_board(QWidget *client)
+{
+    // Labels first: the rows lie above them where they overlap.
+    for (int r = 1; r <= 5; ++r) {
+        const int top = 120 + 1080 * (r - 1);
+        make_label(client, control_name(count_label(r)), twips_rect(120, top, 960, 348), classic_font(13.8, true));
+        make_label(client, control_name(remaining_label(r)), twips_rect(360, 720 + 1080 * (r - 1), 708, 240),
+                   classic_font(9.6, false, true));
+    }
+    for (int r = 1; r <= 5; ++r) {
+        auto *row = new RowView(image_list_, client);
+        row->setObjectName(QLatin1String(control_name(row_control(r))));
+        row->setGeometry(twips_rect(720, 120 + 1080 * (r - 1), 4092, 1050));
+        row->setCursor(hand_cursor());
+        row->setToolTip(tooltip_text);
+        connect(row, &RowView::pressed, this, [this, r](float x, float scale_width) {
+            run([this, r, x, scale_width] { game_.Picture_MouseDown(r, x, scale_width); });
+        });
+        rows_[r - 1] = row;
+    }
+}
+
+void Form1::build_buttons(QWidget *client)
+{
+    auto *ok = new PictureButton(QStringLiteral("OK"), crossed_matches(), client);
+    ok->setObjectName(QStringLiteral("Command3"));
+    ok->setGeometry(twips_rect(4920, 0, 1452, 2520));
+    ok->setFont(classic_font(12, true));
+    ok->setAutoDefault(true);
+    connect(ok, &QPushButton::clicked, this, handler(&Game::Command3_Click));
+
+    auto *new_game = make_button(client, "Command1", QStringLiteral("Nuova partita"), twips_rect(4920, 2640, 1452, 372));
+    connect(new_game, &QPushButton::clicked, this, handler(&Game::Command1_Click));
+
+    auto *frame = new QGroupBox(QStringLiteral("Grado di difficoltà"), client);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(twips_rect(4920, 3000, 1452, 972));
+    const struct {
+        const char *name;
+        const char *caption;
+        QRect geometry;
+        void (Game::*click)();
+    } options[] = {
+        {"Option1", "Alto", twips_rect(120, 200, 1212, 252), &Game::Option1_Click},
+        {"Option2", "Moderato", twips_rect(120, 440, 1092, 252), &Game::Option2_Click},
+        {"Option3", "Basso", twips_rect(120, 680, 972, 252), &Game::Option3_Click},
+    };
+    QWidget *previous = new_game;
+    for (const auto &o : options) {
+        auto *option = new QRadioButton(QString::fromUtf8(o.caption), frame);
+        option->setObjectName(QLatin1String(o.name));
+        option->setGeometry(o.geometry);
+        connect(option, &QRadioButton::clicked, this, handler(o.click));
+        setTabOrder(previous, option);
+        previous = option;
+    }
+
+    auto *hint = make_button(client, "Command4", QStringLiteral("Aiuto"), twips_rect(4920, 4080, 1452, 372));
+    connect(hint, &QPushButton::clicked, this, handler(&Game::Command4_Click));
+    auto *end = make_button(client, "Command2", QStringLiteral("Fine"), twips_rect(4920, 4560, 1452, 372));
+    connect(end, &QPushButton::clicked, this, &Form1::end_program);
+
+    setTabOrder(previous, ok);
+    setTabOrder(ok, hint);
+    setTabOrder(hint, end);
+    new_game->setFocus();
+
+    auto *credit = new QLabel(credit_text, client);
+    credit->setObjectName(QStringLiteral("Label11"));
+    credit->setGeometry(twips_rect(4800, 4920, 1812, 672));
+    credit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    credit->setWordWrap(true);
+}
+
+void Form1::build_pictures(QWidget *client)
+{
+    const struct {
+        const char *name;
+        QRect geometry;
+        QPixmap picture;
+    } holders[] = {
+        {"fia", twips_rect(4920, 4200, 156, 984), match_image()},
+        {"fia_v", twips_rect(5160, 4200, 372, 972), computer_sad()},
+        {"fia_p", twips_rect(5640, 4200, 372, 972), computer_tongue()},
+        {"fia_p0", twips_rect(6120, 4200, 372, 972), computer_grin()},
+    };
+    for (const auto &h : holders) {
+        auto *holder = new QLabel(client);
+        holder->setObjectName(QLatin1String(h.name));
+        holder->setGeometry(h.geometry);
+        holder->setPixmap(h.picture);
+        holder->hide();
+    }
+
+    auto *end_picture = new QLabel(client);
+    end_picture->setObjectName(QStringLiteral("Picture6"));
+    end_picture->setGeometry(twips_rect(120, 0, 4812, 5532));
+    end_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    end_picture->setPixmap(computer_grin());
+    end_picture->setAutoFillBackground(true);
+    QPalette grey = end_picture->palette();
+    grey.setColor(QPalette::Window, colour::scroll_bar);
+    end_picture->setPalette(grey);
+    end_picture->raise();
+}
+
+void Form1::build_menus()
+{
+    auto add_menu = [](QMenu *parent_menu, const char *name, const QString &caption) {
+        QMenu *menu = parent_menu->addMenu(caption);
+        menu->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    auto add_item = [this](QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut,
+                           std::function<void()> chosen) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, std::move(chosen));
+        return action;
+    };
+    auto add_separator = [](QMenu *menu, const char *name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+
+    QMenu *game = menuBar()->addMenu(QStringLiteral("&Partita"));
+    game->setObjectName(QStringLiteral("menu"));
+    add_item(game, "menu1_1", QStringLiteral("Nuova &partita"), QKeySequence(Qt::CTRL | Qt::Key_N),
+             handler(&Game::menu1_1_Click));
+    add_item(game, "menu1_2", QStringLiteral("Aiu&to"), QKeySequence(Qt::CTRL | Qt::Key_A),
+             handler(&Game::menu1_2_Click));
+    add_separator(game, "menu1_5");
+    QMenu *levels = add_menu(game, "opz", QStringLiteral("Grado di &difficoltà"));
+    add_item(levels, "alto", QStringLiteral("&Alto"), QKeySequence(Qt::CTRL | Qt::Key_F1), handler(&Game::alto_Click));
+    add_item(levels, "moderato", QStringLiteral("&Moderato"), QKeySequence(Qt::CTRL | Qt::Key_F2),
+             handler(&Game::moderato_Click));
+    add_item(levels, "basso", QStringLiteral("&Basso"), QKeySequence(Qt::CTRL | Qt::Key_F3),
+             handler(&Game::basso_Click));
+    add_separator(game, "menu1_4");
+    add_item(game, "Menu1_3", QStringLiteral("&Fine"), QKeySequence(Qt::CTRL | Qt::Key_E),
+             [this] { end_program(); });
+
+    QMenu *options = menuBar()->addMenu(QStringLiteral("O&pzioni"));
+    options->setObjectName(QStringLiteral("Menu_opzioni"));
+    QMenu *rows = add_menu(options, "menu_righe", QStringLiteral("Numero &righe"));
+    add_item(rows, "menu_3r", QStringLiteral("&3 righe"), {}, handler(&Game::menu_3r_Click));
+    add_item(rows, "menu_5r", QStringLiteral("&5 righe"), {}, handler(&Game::menu_5r_Click));
+    QMenu *limits = add_menu(options, "menu_fiam", QStringLiteral("Max numero &fiammiferi"));
+    add_item(limits, "menu_5", QStringLiteral("&5 fiammiferi"), {}, handler(&Game::menu_5_Click));
+    add_item(limits, "menu_11", QStringLiteral("&11 fiammiferi"), {}, handler(&Game::menu_11_Click));
+    add_item(limits, "menu_22", QStringLiteral("&22 fiammiferi"), {}, handler(&Game::menu_22_Click));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
+    help->setObjectName(QStringLiteral("menu_2"));
+    add_item(help, "menu_reg", QStringLiteral("Regole del &gioco"), {}, [this] { menu_reg_Click(); });
+    add_separator(help, "menu_8");
+    add_item(help, "Menu_inf", QStringLiteral("Informazioni &su ..."), {},
+             [this] { Menu_inf_Click(); });
+
+    // The game sets the marks; the items only need to be able to carry one.
+    for (const char *name : {"alto", "moderato", "basso", "menu_3r", "menu_5r", "menu_5", "menu_11", "menu_22"})
+        findChild<QAction *>(QLatin1String(name))->setCheckable(true);
+}
+
+std::function<void()> Form1::handler(void (Game::*method)())
+{
+    return [this, method] { run([this, method] { (game_.*method)(); }); };
+}
+
+void Form1::run(const std::function<void()> &handler)
+{
+    if (in_handler_)
+        return;  // only input reaches here meanwhile, and input is dropped
+    in_handler_ = true;
+    {
+        InputDiscarder discarder;
+        handler();
+    }
+    in_handler_ = false;
+    if (resize_pending_) {
+        resize_pending_ = false;
+        resize_board();
+    }
+}
+
+void Form1::resize_board()
+{
+    if (in_handler_)
+        resize_pending_ = true;
+    else
+        run([this] { game_.Form_Resize(); });
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!displayed_) {
+        displayed_ = true;
+        resize_board();
+    }
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // The game is still using the window: closing it now would pull the
+    // board from under the exchange.
+    if (in_handler_)
+        event->ignore();
+    else
+        QMainWindow::closeEvent(event);
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && displayed_)
+        resize_board();
+}
+
+void Form1::end_program()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+void Form1::menu_reg_Click()
+{
+    if (!rules_)
+        rules_ = new Form3;
+    rules_->show();
+    rules_->raise();
+    rules_->activateWindow();
+}
+
+void Form1::Menu_inf_Click()
+{
+    if (!about_)
+        about_ = new Form2;
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+// --- Frontend
+
+template <typename T>
+T *Form1::control(Control c) const
+{
+    T *found = findChild<T *>(QLatin1String(control_name(c)));
+    Q_ASSERT(found);
+    return found;
+}
+
+void Form1::show_message(std::string_view text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brastola"),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void Form1::set_caption(Control label, std::string_view text)
+{
+    control<QLabel>(label)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void Form1::set_visible(Control c, bool visible)
+{
+    control<QWidget>(c)->setVisible(visible);
+}
+
+void Form1::set_checked(Control menu_item, bool checked)
+{
+    control<QAction>(menu_item)->setChecked(checked);
+}
+
+void Form1::set_menu_enabled(Control menu, bool enabled)
+{
+    control<QMenu>(menu)->menuAction()->setEnabled(enabled);
+}
+
+bool Form1::select_option(Control option)
+{
+    auto *button = control<QRadioButton>(option);
+    if (button->isChecked())
+        return false;
+    button->setChecked(true);
+    return true;
+}
+
+void Form1::show_picture(Control box, Control holder)
+{
+    control<QLabel>(box)->setPixmap(control<QLabel>(holder)->pixmap());
+}
+
+std::int16_t Form1::load_match_image()
+{
+    image_list_.add(findChild<QLabel *>(QStringLiteral("fia"))->pixmap(), Qt::white);
+    return static_cast<std::int16_t>(image_list_.image_width());
+}
+
+void Form1::clear_row(int row)
+{
+    rows_.at(row - 1)->clear();
+}
+
+void Form1::draw_match(int row, double x, double y, MatchStyle style)
+{
+    rows_.at(row - 1)->draw_match(x, y, style);
+}
+
+void Form1::set_persistent_drawing(int row, bool on)
+{
+    rows_.at(row - 1)->set_persistent_drawing(on);
+}
+
+}  // namespace brastola::ui

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "game.h"
+#include "image_list.h"
+#include "services.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QRadioButton;
+
+namespace brastola::ui {
+
+class Form2;
+class Form3;
+class RowView;
+
+// The main window: the rows of matches, the buttons, the difficulty frame and
+// the menus. It passes every event to the Game and shows what the Game asks.
+class Form1 : public QMainWindow, private Frontend {
+    Q_OBJECT
+
+public:
+    explicit Form1(Services services = system_services(), QWidget *parent = nullptr);
+    ~Form1() override;
+
+    const GameState &state() const { return game_.state(); }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void build_board(QWidget *client);
+    void build_buttons(QWidget *client);
+    void build_pictures(QWidget *client);
+    void build_menus();
+
+    // Runs one handler of the game, discarding input until it returns. A
+    // window-state change meanwhile is handled once the handler is over.
+    void run(const std::function<void()> &handler);
+    std::function<void()> handler(void (Game::*method)());
+    void resize_board();
+
+    void end_program();
+    void menu_reg_Click();
+    void Menu_inf_Click();
+
+    // Frontend
+    void show_message(std::string_view text) override;
+    void set_caption(Control label, std::string_view text) override;
+    void set_visible(Control control, bool visible) override;
+    void set_checked(Control menu_item, bool checked) override;
+    void set_menu_enabled(Control menu, bool enabled) override;
+    bool select_option(Control option) override;
+    void show_picture(Control box, Control holder) override;
+    std::int16_t load_match_image() override;
+    void clear_row(int row) override;
+    void draw_match(int row, double x, double y, MatchStyle style) override;
+    void set_persistent_drawing(int row, bool on) override;
+
+    template <typename T>
+    T *control(Control c) const;
+
+    Services services_;
+    Game game_;
+    ImageList image_list_;
+    std::array<RowView *, 5> rows_{};
+    bool in_handler_ = false;
+    bool resize_pending_ = false;
+    bool displayed_ = false;
+    QPointer<Form2> about_;
+    QPointer<Form3> rules_;
+};
+
+}  // namespace brastola::ui

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+namespace brastola::ui {
+
+// The about window: name, version, motto, credits and a warning. Not modal.
+class Form2 : public QWidget {
+    Q_OBJECT
+
+public:
+    Form2();
+
+private:
+    void Form_Load();
+    void Command1_Click();
+};
+
+}  // namespace brastola::ui

@@ -1,0 +1,97 @@
+#include "form3.h"
+
+#include "classic.h"
+#include "pictures.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace brastola::ui {
+
+namespace {
+
+struct Rule {
+    int top;
+    const char *heading_name;
+    const char *heading;
+    const char *paragraph_name;
+    const char *paragraph;
+    int paragraph_height;
+};
+
+// The texts are the game's own, kept word for word: the misspellings
+// ("elinimare", "sicuremante", "conentite") and the double blank after "la"
+// are not to be corrected.
+const Rule rules[] = {
+    {240, "Label1", "Mosse consentite:", "Label3",
+     "è possibile elinimare un numero qualsiasi di fiammiferi da una sola riga;", 492},
+    {840, "Label7", "Come fare:", "Label8",
+     "selezionare con il mouse i fiammiferi da eliminare, quindi premere il tasto OK;", 492},
+    {1440, "Label2", "Aiuto:", "Label4",
+     "viene consigliata una possibile mossa vincente; la  successione ininterrotta di mosse vincenti porta "
+     "sicuremante alla vittoria;",
+     732},
+    {2160, "Label5", "Chi inizia:", "Label6",
+     "inizia sempre l'utente; è possibile far iniziare prima il computer premendo il tasto OK al primo turno di "
+     "gioco;",
+     612},
+    {2880, "Label9", "Chi vince:", "Label10", "vince chi toglie l'ultimo fiammifero;", 252},
+    {3480, "Label11", "Grado di difficoltà:", "Label12",
+     "il grado di difficoltà più alto comporta, per vincere, l'individuazione successiva di mosse vincenti; non è "
+     "consentito sbagliare; ai livelli meno impegnativi sono conentite mosse casuali nelle prime fasi del gioco.",
+     1092},
+};
+
+QLabel *make_label(QWidget *parent, const char *name, const char *text, const QRect &geometry)
+{
+    auto *label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+}  // namespace
+
+Form3::Form3()
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Regole del gioco"));
+    setWindowIcon(app_icon());
+    // A tool window keeps out of the task bar; the hints leave it a close box only.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // Tool windows do not keep the program running by default; this one must,
+    // so that closing the main window while it is open does not end the game.
+    setAttribute(Qt::WA_QuitOnClose);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setGeometry(QRect(QPoint(twips(2628), twips(1224)), QSize(twips(5484), twips(5184))));
+    setFixedSize(size());
+
+    // The labels draw nothing of their own, so the whole page is this colour.
+    QPalette page = palette();
+    page.setColor(QPalette::Window, colour::tooltip_background);
+    setPalette(page);
+
+    for (const Rule &rule : rules) {
+        QLabel *heading = make_label(this, rule.heading_name, rule.heading, twips_rect(240, rule.top, 1572, 252));
+        heading->setFont(classic_font(8, true));
+        heading->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        QLabel *paragraph = make_label(this, rule.paragraph_name, rule.paragraph,
+                                       twips_rect(1920, rule.top, 3372, rule.paragraph_height));
+        paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        paragraph->setWordWrap(true);
+    }
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setGeometry(twips_rect(2280, 4680, 972, 372));
+    ok->setAutoDefault(true);  // Enter presses it while it has the focus
+    ok->setFocus();
+    connect(ok, &QPushButton::clicked, this, &Form3::Command1_Click);
+}
+
+void Form3::Command1_Click()
+{
+    close();
+}
+
+}  // namespace brastola::ui

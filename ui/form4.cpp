@@ -1,0 +1,72 @@
+#include "form4.h"
+
+#include "classic.h"
+#include "form1.h"
+#include "pictures.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace brastola::ui {
+
+Form4::Form4(Services services) : services_(services), background_(start_background())
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Brastola"));
+    setWindowIcon(app_icon());
+    // A tool window keeps out of the task bar.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    // It is the only window at start: closing it (Alt+F4) must end the
+    // program, which a tool window would not do by default.
+    setAttribute(Qt::WA_QuitOnClose);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twips(5364), twips(3996));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->geometry()));
+
+    auto *proceed = new QPushButton(QStringLiteral("Conti&nua"), this);
+    proceed->setObjectName(QStringLiteral("Command1"));
+    proceed->setGeometry(twips_rect(720, 3000, 972, 372));
+    proceed->setAutoDefault(true);  // Enter presses it while it has the focus
+    proceed->setFocus();
+    connect(proceed, &QPushButton::clicked, this, &Form4::Command1_Click);
+
+    auto *matches = new QLabel(this);
+    matches->setObjectName(QStringLiteral("Picture1"));
+    matches->setPixmap(crossed_matches());
+    matches->setGeometry(QRect(QPoint(twips(840), twips(960)), matches->pixmap().size()));
+
+    auto *title = new QLabel(QStringLiteral("Brastola"), this);
+    title->setObjectName(QStringLiteral("Label1"));
+    title->setGeometry(twips_rect(1320, 480, 2652, 372));
+    title->setFont(classic_font(12, true));
+    title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    title->setAutoFillBackground(true);
+
+    auto *icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("Picture2"));
+    icon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    icon->setPixmap(app_icon_pixmap());
+    icon->setAutoFillBackground(true);  // the icon is transparent: grey shows through
+    icon->setGeometry(twips_rect(720, 480, 432, 432));
+}
+
+void Form4::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), colour::light_3d);
+    painter.drawPixmap(0, 0, background_);
+}
+
+void Form4::Command1_Click()
+{
+    auto *main_window = new Form1(services_);
+    main_window->show();
+    main_window->activateWindow();
+    close();
+}
+
+}  // namespace brastola::ui
