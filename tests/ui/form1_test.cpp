@@ -275,6 +275,10 @@ private slots:
             auto *picture = find<QLabel>("Picture6");
             if (picture->isVisible())
                 shown << picture->pixmap().cacheKey();
+            // Dropped, or a new deal would leave matches on the board.
+            QTest::mouseClick(find("Command1"), Qt::LeftButton);
+            QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+            QTest::mouseClick(row(1), Qt::LeftButton, {}, QPoint(320, 40));
         };
         closer.seen = [&](const QString &text) {
             if (text == QLatin1String("HAI PERSO !!!"))
@@ -288,6 +292,8 @@ private slots:
             press("Command3");
         }
         QCOMPARE(closer.texts.last(), QStringLiteral("HAI PERSO !!!"));
+        QCOMPARE(window->state().matches.sum(), 0);
+        QCOMPARE(window->state().selected.sum(), 0);
         const qint64 grin = find<QLabel>("fia_p0")->pixmap().cacheKey();
         const qint64 tongue = find<QLabel>("fia_p")->pixmap().cacheKey();
         QCOMPARE(shown, (QList<qint64>{grin, tongue, grin, tongue}));
@@ -309,6 +315,8 @@ private slots:
             click_row(1, 3);
             QTest::mouseClick(find("Command1"), Qt::LeftButton);
             QTest::mouseClick(find("Command3"), Qt::LeftButton);
+            QTest::mouseClick(find("Option3"), Qt::LeftButton, {}, QPoint(6, 10));
+            QTest::mouseClick(find("Command2"), Qt::LeftButton);
             QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
         };
         click_row(1, 1);
@@ -321,6 +329,8 @@ private slots:
         QCOMPARE(s.selected.sum(), 0);
         QCOMPARE(text("Label6"), QString());
         QCOMPARE(services.pauses, 1);
+        QVERIFY(find<QRadioButton>("Option1")->isChecked());
+        QVERIFY(window->isVisible());
         // The highlighted matches were on the screen during the pause.
         const QColor highlighted = during.pixelColor(static_cast<int>(std::lround((22.5 - 7) * 15)) + 6, 42);
         const QColor plain = during.pixelColor(static_cast<int>(std::lround((22.5 - 1) * 15)) + 6, 42);
