@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -109,10 +110,11 @@ Form1::Form1(Services services, QWidget *parent)
     build_pictures(client);
     build_menus();
 
-    // Fixed size; the client area's top-left corner at its design place.
-    const int menu_height = menuBar()->sizeHint().height();
-    setFixedSize(client->width(), client->height() + menu_height);
-    move(twips(2292), twips(1056) - menu_height);
+    // Fixed size, and the client area below the menu bar at its design place
+    // (the geometry of a window leaves its frame out).
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    setGeometry(QRect(QPoint(twips(2292), twips(1056) - client->y()), size()));
 
     game_.Form_Load();
 }

@@ -102,6 +102,7 @@ private slots:
     void layout_matches_the_design()
     {
         QCOMPARE(window->centralWidget()->size(), QSize(544, 465));
+        QCOMPARE(window->centralWidget()->mapToGlobal(QPoint(0, 0)), QPoint(191, 88));
         const struct {
             const char *name;
             QRect twips;

@@ -117,9 +117,12 @@ class SoakTest : public QObject {
             window->showMinimized();
             window->showNormal();
             return QStringLiteral("minimise, restore");
-        case 17:
-            QTest::keyClick(window, pick(2) ? Qt::Key_Tab : Qt::Key_Space);
-            return QStringLiteral("Tab or Space");
+        case 17: {  // keys for whatever has the focus
+            const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Up, Qt::Key_Down};
+            const Qt::Key key = keys[pick(5)];
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.data(), key);
+            return QStringLiteral("key %1").arg(key, 0, 16);
+        }
         default: {  // the rules and about windows come and go
             for (const char *name : {"Form2", "Form3"})
                 if (QWidget *w = top_level(name); w && pick(2)) {
