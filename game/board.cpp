@@ -25,7 +25,8 @@ void draw_board(Frontend &frontend, const GameState &state)
 
 std::string count_text(std::int16_t n)
 {
-    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+    std::string text(n < 0 ? 0 : 1, ' ');
+    return text += std::to_string(n);
 }
 
 void show_counts(Frontend &frontend, const GameState &state)
@@ -39,8 +40,10 @@ void show_counts(Frontend &frontend, const GameState &state)
 std::int16_t clicked_count(float x, float scale_width, std::int16_t matches)
 {
     const float slot_width = static_cast<float>(static_cast<double>(scale_width) / 23.5);
+    if (!(slot_width > 0.0f))
+        return 0;  // a row without a drawing area has no slot to click
     // Slots outside 0 to 23 select what slots 0 and 23 select; clamping them
-    // first keeps odd input (a zero width gives NaN) out of the conversion.
+    // first keeps odd input (a NaN position) out of the conversion.
     double slot = std::floor(x / slot_width);
     slot = slot >= 0.0 ? std::min(slot, 23.0) : 0.0;
     const int count = static_cast<int>(slot) - static_cast<std::int16_t>(row_limit - matches);

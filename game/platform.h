@@ -55,8 +55,10 @@ public:
     virtual std::int16_t load_match_image() = 0;
 
     // Row drawing. Positions are in points from the top-left corner of the
-    // row's drawing area. With persistent drawing on, drawings are kept and
-    // shown by the next repaint; off, they reach the screen at once.
+    // row's drawing area. Persistent drawing is off while the computer's move
+    // is on show: drawings then reach the screen at once, though the game is
+    // still holding the thread; on, they are kept and shown by the next
+    // repaint.
     virtual void clear_row(int row) = 0;
     virtual void draw_match(int row, double x, double y, MatchStyle style) = 0;
     virtual void set_persistent_drawing(int row, bool on) = 0;
@@ -70,8 +72,9 @@ public:
     // Seconds since midnight, from 0 up to (not including) 86400.
     virtual double seconds_since_midnight() = 0;
 
-    // Lets about this much time pass while the front end keeps painting.
-    // May return early: callers measure the time with the clock.
+    // Lets about this much time pass while the front end keeps painting,
+    // with what was drawn before the call on the screen all along. May return
+    // early: callers measure the time with the clock.
     virtual void pause(double seconds) = 0;
 };
 

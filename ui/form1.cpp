@@ -431,9 +431,11 @@ void Form1::draw_match(int row, double x, double y, MatchStyle style)
     rows_.at(row - 1)->draw_match(x, y, style);
 }
 
-void Form1::set_persistent_drawing(int row, bool on)
+void Form1::set_persistent_drawing(int, bool)
 {
-    rows_.at(row - 1)->set_persistent_drawing(on);
+    // Rows always keep their drawing and repaint from it, and every pause
+    // paints what is pending before it waits: what is drawn shows at once
+    // and stays, whichever way this is set.
 }
 
 }  // namespace brastola::ui

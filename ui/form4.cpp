@@ -4,6 +4,7 @@
 #include "form1.h"
 #include "pictures.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -67,6 +68,16 @@ void Form4::Command1_Click()
     main_window->show();
     main_window->activateWindow();
     close();
+}
+
+Form4 *open_start_window(QApplication &app)
+{
+    apply_classic_look(app);
+    QApplication::setWindowIcon(app_icon());
+    auto *start = new Form4;
+    start->show();
+    start->activateWindow();
+    return start;
 }
 
 }  // namespace brastola::ui

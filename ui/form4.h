@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QApplication;
+
 namespace brastola::ui {
 
 // The title card shown when the program starts; "Conti&nua" opens the main
@@ -24,5 +26,9 @@ private:
     Services services_;
     QPixmap background_;
 };
+
+// Starts the program on the application: the classic look, the icon, and the
+// start window shown alone. The start window deletes itself when it closes.
+Form4 *open_start_window(QApplication &app);
 
 }  // namespace brastola::ui

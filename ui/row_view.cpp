@@ -39,11 +39,7 @@ void RowView::draw_match(double x, double y, MatchStyle style)
 
 void RowView::show_change(const QRect &area)
 {
-    const QRect on_widget = area.translated(contentsRect().topLeft()) & contentsRect();
-    if (persistent_)
-        update(on_widget);
-    else
-        repaint(on_widget);
+    update(area.translated(contentsRect().topLeft()) & contentsRect());
 }
 
 void RowView::paintEvent(QPaintEvent *event)

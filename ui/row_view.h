@@ -20,8 +20,6 @@ public:
     void clear();
     // x and y in points from the top-left corner of the drawing area.
     void draw_match(double x, double y, MatchStyle style);
-    // Off: every drawing reaches the screen at once, not at the next repaint.
-    void set_persistent_drawing(bool on) { persistent_ = on; }
 
     const QImage &drawing() const { return drawing_; }
 
@@ -39,7 +37,6 @@ private:
 
     const ImageList &images_;
     QImage drawing_;
-    bool persistent_ = true;
 };
 
 }  // namespace brastola::ui

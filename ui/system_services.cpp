@@ -2,6 +2,7 @@
 
 #include "services.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTime>
 #include <QTimer>
@@ -23,6 +24,9 @@ double SystemClock::seconds_since_midnight()
 
 void SystemClock::pause(double seconds)
 {
+    // What was drawn just before the pause must be on the screen for all of
+    // it: paint it first, then wait the whole time.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     QEventLoop loop;
     const auto wait = std::chrono::milliseconds(static_cast<long>(std::ceil(seconds * 1000.0)));
     QTimer::singleShot(wait, Qt::PreciseTimer, &loop, &QEventLoop::quit);
