@@ -1,8 +1,11 @@
 #include "classic.h"
 
+#include "pictures.h"
+
 #include <QApplication>
 #include <QPalette>
 #include <QStyleFactory>
+#include <QWidget>
 
 #include <cmath>
 
@@ -52,6 +55,19 @@ void apply_classic_look(QApplication &app)
     palette.setColor(QPalette::Disabled, QPalette::Text, colour::shadow_3d);
     app.setPalette(palette);
     app.setFont(classic_font());
+}
+
+void make_tool_window(QWidget &window, const QString &name, const QString &title, const QRect &client)
+{
+    window.setObjectName(name);
+    window.setWindowTitle(title);
+    window.setWindowIcon(app_icon());
+    window.setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // Tool windows do not keep the program running by default.
+    window.setAttribute(Qt::WA_QuitOnClose);
+    window.setAttribute(Qt::WA_DeleteOnClose);
+    window.setGeometry(client);
+    window.setFixedSize(client.size());
 }
 
 }  // namespace brastola::ui

@@ -9,6 +9,7 @@
 #include <QRect>
 
 class QApplication;
+class QWidget;
 
 namespace brastola::ui {
 
@@ -33,5 +34,11 @@ inline const QColor shadow_3d{128, 128, 128};
 
 // Sets the classic style, palette and default font on the application.
 void apply_classic_look(QApplication &app);
+
+// Makes a fixed window with a close box only, kept out of the task bar, its
+// client area at `client` on the screen. It keeps the program running while
+// it is open, even after the main window has closed, and is released when it
+// closes.
+void make_tool_window(QWidget &window, const QString &name, const QString &title, const QRect &client);
 
 }  // namespace brastola::ui

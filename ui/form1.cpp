@@ -69,6 +69,17 @@ private:
     }
 };
 
+// The rules and about windows exist once at most: shown again, not copied.
+template <typename Window>
+void show_single(QPointer<Window> &window)
+{
+    if (!window)
+        window = new Window;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 QLabel *make_label(QWidget *parent, const char *name, const QRect &geometry, const QFont &font)
 {
     auto *label = new QLabel(parent);
@@ -348,20 +359,12 @@ void Form1::end_program()
 
 void Form1::menu_reg_Click()
 {
-    if (!rules_)
-        rules_ = new Form3;
-    rules_->show();
-    rules_->raise();
-    rules_->activateWindow();
+    show_single(rules_);
 }
 
 void Form1::Menu_inf_Click()
 {
-    if (!about_)
-        about_ = new Form2;
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    show_single(about_);
 }
 
 // --- Frontend

@@ -59,17 +59,8 @@ QFrame *make_line(QWidget *parent, const char *name, const QRect &geometry, cons
 
 Form2::Form2()
 {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Informazioni su ") + app_title);
-    setWindowIcon(app_icon());
-    // A tool window keeps out of the task bar; the hints leave it a close box only.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    // Tool windows do not keep the program running by default; this one must,
-    // so that closing the main window while it is open does not end the game.
-    setAttribute(Qt::WA_QuitOnClose);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setGeometry(QRect(QPoint(twips(2736), twips(2232)), QSize(twips(4908), twips(3084))));
-    setFixedSize(size());
+    make_tool_window(*this, QStringLiteral("Form2"), QStringLiteral("Informazioni su ") + app_title,
+                     twips_rect(2736, 2232, 4908, 3084));
 
     // The button comes first so that it is first in the tab order.
     auto *ok = new QPushButton(QStringLiteral("OK"), this);

@@ -1,7 +1,6 @@
 #include "form3.h"
 
 #include "classic.h"
-#include "pictures.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -54,17 +53,8 @@ QLabel *make_label(QWidget *parent, const char *name, const char *text, const QR
 
 Form3::Form3()
 {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Regole del gioco"));
-    setWindowIcon(app_icon());
-    // A tool window keeps out of the task bar; the hints leave it a close box only.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    // Tool windows do not keep the program running by default; this one must,
-    // so that closing the main window while it is open does not end the game.
-    setAttribute(Qt::WA_QuitOnClose);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setGeometry(QRect(QPoint(twips(2628), twips(1224)), QSize(twips(5484), twips(5184))));
-    setFixedSize(size());
+    make_tool_window(*this, QStringLiteral("Form3"), QStringLiteral("Regole del gioco"),
+                     twips_rect(2628, 1224, 5484, 5184));
 
     // The labels draw nothing of their own, so the whole page is this colour.
     QPalette page = palette();
