@@ -4,11 +4,12 @@
 // it records what the game shows and lets a test decide every random value
 // and how time passes.
 
+#include "board.h"
 #include "game.h"
-#include "platform.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <deque>
@@ -17,20 +18,27 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace brastola::testing {
 
-struct DrawnMatch {
-    double x = 0;
-    double y = 0;
-    MatchStyle style = MatchStyle::plain;
-};
+using Counts = std::array<std::int16_t, 5>;
 
-struct PictureShown {
-    Control holder;
-    double at;  // clock time
+inline RowValues position(Counts counts)
+{
+    RowValues p;
+    for (int r = 1; r <= 5; ++r)
+        p[r] = counts[r - 1];
+    return p;
+}
+
+struct DrawnMatch {
+    double x = 0, y = 0;
+    MatchStyle style = MatchStyle::plain;
+    bool operator==(const DrawnMatch &) const = default;
 };
+struct PictureShown { Control holder; double at; };  // at: clock time
 
 class FakePlatform : public Frontend, public Clock, public RandomSource {
 public:
@@ -38,7 +46,7 @@ public:
     std::deque<float> random_values;     // consumed first; then a fixed-seed stream
     bool allow_unscripted_random = false;
     double now = 10 * 3600.0;            // seconds since midnight
-    double pause_share = 1.0;            // share of a requested pause that passes
+    double pause_limit = 1e9;            // at most this much of a requested pause passes
     double draw_cost = 0.0;              // seconds each drawn match takes
     std::function<void()> during_pause;  // runs inside every pause
     std::function<void(const std::string &)> on_message;
@@ -46,63 +54,42 @@ public:
     // --- what the game did
     std::vector<std::string> messages;
     std::map<Control, std::string> captions;
-    std::map<Control, bool> visible;
-    std::map<Control, bool> checked;
-    std::map<Control, bool> menu_enabled;
+    std::map<Control, bool> visible, checked, enabled;  // unset: as laid out
     std::optional<Control> selected_option;
     std::vector<PictureShown> pictures;
     std::array<std::vector<DrawnMatch>, 5> rows;
     std::array<bool, 5> persistent{};
-    std::vector<double> pauses;
+    std::vector<std::pair<bool, double>> persistence_changes;  // (on, clock time), per row
     std::vector<double> seeds;
     int draws = 0;
 
     std::vector<DrawnMatch> &row(int r) { return rows.at(r - 1); }
     int drawn(int r, MatchStyle style)
     {
-        int n = 0;
-        for (const DrawnMatch &m : row(r))
-            n += m.style == style;
-        return n;
+        return static_cast<int>(std::count_if(row(r).begin(), row(r).end(),
+                                              [style](const DrawnMatch &m) { return m.style == style; }));
     }
-    std::string caption(Control c) const
+    std::string caption(Control c) const { return captions.contains(c) ? captions.at(c) : "<unset>"; }
+    std::array<std::string, 5> remaining_labels() const  // Label6 .. Label10
     {
-        auto it = captions.find(c);
-        return it == captions.end() ? "<unset>" : it->second;
+        return {caption(Control::Label6), caption(Control::Label7), caption(Control::Label8),
+                caption(Control::Label9), caption(Control::Label10)};
     }
-    bool is_visible(Control c) const
-    {
-        auto it = visible.find(c);
-        return it == visible.end() || it->second;  // visible as laid out
-    }
-    bool is_checked(Control c) const
-    {
-        auto it = checked.find(c);
-        return it != checked.end() && it->second;
-    }
-    bool is_enabled(Control c) const
-    {
-        auto it = menu_enabled.find(c);
-        return it == menu_enabled.end() || it->second;
-    }
+    bool is_visible(Control c) const { return !visible.contains(c) || visible.at(c); }
+    bool is_checked(Control c) const { return checked.contains(c) && checked.at(c); }
+    bool is_enabled(Control c) const { return !enabled.contains(c) || enabled.at(c); }
 
     // --- Frontend
     void show_message(std::string_view text) override
     {
         messages.emplace_back(text);
-        if (on_message)
-            on_message(messages.back());
+        if (on_message) on_message(messages.back());
     }
     void set_caption(Control label, std::string_view text) override { captions[label] = std::string(text); }
     void set_visible(Control control, bool v) override { visible[control] = v; }
     void set_checked(Control item, bool c) override { checked[item] = c; }
-    void set_menu_enabled(Control menu, bool e) override { menu_enabled[menu] = e; }
-    bool select_option(Control option) override
-    {
-        const bool changed = selected_option != option;
-        selected_option = option;
-        return changed;
-    }
+    void set_menu_enabled(Control menu, bool e) override { enabled[menu] = e; }
+    bool select_option(Control option) override { return std::exchange(selected_option, option) != option; }
     void show_picture(Control box, Control holder) override
     {
         EXPECT_EQ(box, Control::Picture6);
@@ -113,18 +100,20 @@ public:
     void draw_match(int r, double x, double y, MatchStyle style) override
     {
         row(r).push_back({x, y, style});
-        advance(draw_cost);
+        advance(draw_cost);  // the drawing takes time
     }
-    void set_persistent_drawing(int r, bool on) override { persistent.at(r - 1) = on; }
+    void set_persistent_drawing(int r, bool on) override
+    {
+        persistent.at(r - 1) = on;
+        persistence_changes.emplace_back(on, now);
+    }
 
     // --- Clock
     double seconds_since_midnight() override { return now; }
     void pause(double seconds) override
     {
-        pauses.push_back(seconds);
-        if (during_pause)
-            during_pause();
-        advance(seconds * pause_share);
+        if (during_pause) during_pause();
+        advance(std::min(seconds, pause_limit));
     }
     void advance(double seconds) { now = std::fmod(now + seconds, 86400.0); }
 
@@ -159,24 +148,45 @@ struct StartedGame {
         game.Form_Resize();
     }
 
-    // Deals exactly these counts (1 to 22 each) through the menu item, with
-    // one scripted value per row from the middle of the count's band.
-    void deal(std::array<std::int16_t, 5> counts)
+    // Deals these counts (1 to 22 each) through the menu item, with one
+    // scripted value per row from the middle of the count's band.
+    void deal(Counts counts)
     {
         for (std::int16_t c : counts)
             platform.random_values.push_back(static_cast<float>((c - 1) / 21.0));
         game.menu1_1_Click();
-        for (int r = 1; r <= 5; ++r)
-            EXPECT_EQ(game.state().matches[r], counts[r - 1]) << "row " << r;
     }
 
-    // Deals, then replaces the rows by any position, empty rows included.
-    void deal_position(std::array<std::int16_t, 5> counts)
+    // Deals, then replaces the rows by any position, empty rows included,
+    // shown as a deal would show it.
+    void deal_position(Counts counts)
     {
         deal({1, 1, 1, 1, 1});
-        for (int r = 1; r <= 5; ++r)
-            game.state().matches[r] = counts[r - 1];
+        game.state().matches = position(counts);
+        draw_board(platform, game.state());
+        show_counts(platform, game.state());
+    }
+
+    // Clicks row r in the middle of the slot that selects `count` of its
+    // matches. The row is 235 points wide, which makes every slot 10 points.
+    void click(int r, int count)
+    {
+        const int n = game.state().matches[r];
+        game.Picture_MouseDown(r, static_cast<float>((22 - n + count + 0.5) * 10), 235.0f);
     }
 };
+
+using Labels = std::array<std::string, 5>;
+
+// The rows and count labels agree with the state: every row holds its
+// matches, as many highlighted as are selected.
+inline void expect_board_shows(FakePlatform &f, const GameState &s)
+{
+    for (int r = 1; r <= 5; ++r) {
+        EXPECT_EQ(f.row(r).size(), static_cast<std::size_t>(s.matches[r])) << "row " << r;
+        EXPECT_EQ(f.drawn(r, MatchStyle::selected), s.selected[r]) << "row " << r;
+        EXPECT_EQ(f.caption(count_label(r)), count_text(s.matches[r])) << "row " << r;
+    }
+}
 
 }  // namespace brastola::testing
