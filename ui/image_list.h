@@ -3,9 +3,8 @@
 #include "platform.h"
 
 #include <QColor>
+#include <QImage>
 #include <QPixmap>
-
-class QPainter;
 
 namespace brastola::ui {
 
@@ -15,11 +14,12 @@ class ImageList {
 public:
     void add(const QPixmap &picture, const QColor &mask_colour);
     int image_width() const { return plain_.width(); }
-    QRect draw(QPainter &painter, QPoint at, MatchStyle style) const;  // returns the painted rect
+    // Draws on an RGB32 image; returns the rectangle it painted over.
+    QRect draw(QImage &target, QPoint at, MatchStyle style) const;
 
 private:
-    QPixmap plain_;
-    QPixmap selected_;
+    QImage plain_;     // ARGB32, fully transparent where the mask colour was
+    QImage selected_;
 };
 
 }  // namespace brastola::ui

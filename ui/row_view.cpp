@@ -33,8 +33,7 @@ void RowView::draw_match(double x, double y, MatchStyle style)
 {
     const QPoint at(static_cast<int>(std::lround(points_to_pixels(x))),
                     static_cast<int>(std::lround(points_to_pixels(y))));
-    QPainter painter(&drawing_);
-    show_change(images_.draw(painter, at, style));
+    show_change(images_.draw(drawing_, at, style));
 }
 
 void RowView::show_change(const QRect &area)
