@@ -9,7 +9,7 @@ namespace {
 
 // Feeds `draw` the floats closest to each band edge: just below edge k it must
 // give k, just above k + 1; 0 gives 1 and the largest float below 1 the top.
-// The edges are computed in double from the documented formulas.
+// The edges are computed in double from the drawing formulas.
 void expect_bands(const std::vector<double> &edges, const std::function<int(FakePlatform &)> &draw)
 {
     auto with = [&](float v) {

@@ -153,7 +153,7 @@ struct StartedGame {
     void deal(Counts counts)
     {
         for (std::int16_t c : counts)
-            platform.random_values.push_back(static_cast<float>((c - 1) / 21.0));
+            platform.random_values.push_back(static_cast<float>(std::min((c - 1) / 21.0, 0.99999)));
         game.menu1_1_Click();
     }
 

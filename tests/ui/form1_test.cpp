@@ -28,6 +28,7 @@ class MessageCloser : public QObject {
 public:
     QStringList texts;
     std::function<void(const QString &)> seen;
+    bool all_plain = true;  // captioned "Brastola", no icon, an OK button alone
 
     MessageCloser()
     {
@@ -36,6 +37,9 @@ public:
             if (!box)
                 return;
             texts << box->text();
+            all_plain = all_plain && box->windowTitle() == QLatin1String("Brastola")
+                        && box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1
+                        && box->button(QMessageBox::Ok) && box->isModal();
             if (seen)
                 seen(box->text());
             QTest::keyClick(box->windowHandle(), Qt::Key_Return);
@@ -264,6 +268,7 @@ private slots:
         QCOMPARE(end_picture_at_win.pixelColor(row(5)->geometry().center()), QColor(colour::scroll_bar));
         press("Command3");
         QCOMPARE(closer.texts.last(), QStringLiteral("Inizia una nuova partita!"));
+        QVERIFY(closer.all_plain);
     }
 
     void a_game_the_computer_wins_shows_the_defeat_pictures()
