@@ -7,8 +7,8 @@
 #include "pictures.h"
 #include "row_view.h"
 
-#include <QCloseEvent>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -69,6 +69,11 @@ private:
     }
 };
 
+QString from_utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // The rules and about windows exist once at most: shown again, not copied.
 template <typename Window>
 void show_single(QPointer<Window> &window)
@@ -103,7 +108,7 @@ QPushButton *make_button(QWidget *parent, const char *name, const QString &capti
 }  // namespace
 
 Form1::Form1(Services services, QWidget *parent)
-    : QMainWindow(parent), services_(services), game_(*this, *services.clock, *services.random)
+    : QMainWindow(parent), game_(*this, *services.clock, *services.random)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Brastola"));
@@ -379,14 +384,13 @@ T *Form1::control(Control c) const
 
 void Form1::show_message(std::string_view text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brastola"),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brastola"), from_utf8(text), QMessageBox::Ok, this);
     box.exec();
 }
 
 void Form1::set_caption(Control label, std::string_view text)
 {
-    control<QLabel>(label)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    control<QLabel>(label)->setText(from_utf8(text));
 }
 
 void Form1::set_visible(Control c, bool visible)

@@ -69,7 +69,6 @@ private:
     template <typename T>
     T *control(Control c) const;
 
-    Services services_;
     Game game_;
     ImageList image_list_;
     std::array<RowView *, 5> rows_{};
