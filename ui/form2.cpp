@@ -63,11 +63,7 @@ Form2::Form2()
                      twips_rect(2736, 2232, 4908, 3084));
 
     // The button comes first so that it is first in the tab order.
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setGeometry(twips_rect(3600, 2280, 1092, 372));
-    ok->setAutoDefault(true);  // Enter presses it while it has the focus
-    ok->setFocus();
+    QPushButton *ok = make_focus_button(*this, QStringLiteral("OK"), twips_rect(3600, 2280, 1092, 372));
     connect(ok, &QPushButton::clicked, this, &Form2::Command1_Click);
 
     make_fitted_label(this, "Label1", app_title, twips_rect(840, 120, 2580, 348), classic_font(13.8));

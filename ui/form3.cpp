@@ -71,11 +71,7 @@ Form3::Form3()
         paragraph->setWordWrap(true);
     }
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setGeometry(twips_rect(2280, 4680, 972, 372));
-    ok->setAutoDefault(true);  // Enter presses it while it has the focus
-    ok->setFocus();
+    QPushButton *ok = make_focus_button(*this, QStringLiteral("OK"), twips_rect(2280, 4680, 972, 372));
     connect(ok, &QPushButton::clicked, this, &Form3::Command1_Click);
 }
 

@@ -27,11 +27,7 @@ Form4::Form4(Services services) : services_(services), background_(start_backgro
     setFixedSize(twips(5364), twips(3996));
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->geometry()));
 
-    auto *proceed = new QPushButton(QStringLiteral("Conti&nua"), this);
-    proceed->setObjectName(QStringLiteral("Command1"));
-    proceed->setGeometry(twips_rect(720, 3000, 972, 372));
-    proceed->setAutoDefault(true);  // Enter presses it while it has the focus
-    proceed->setFocus();
+    QPushButton *proceed = make_focus_button(*this, QStringLiteral("Conti&nua"), twips_rect(720, 3000, 972, 372));
     connect(proceed, &QPushButton::clicked, this, &Form4::Command1_Click);
 
     auto *matches = new QLabel(this);
