@@ -9,7 +9,7 @@ const char *control_name(Control control)
 {
     static constexpr std::array names = {
         "Picture1", "Picture2", "Picture3", "Picture4", "Picture5", "Picture6",
-        "fia_v", "fia_p0", "fia_p",
+        "fia", "fia_v", "fia_p0", "fia_p",
         "Label1", "Label2", "Label3", "Label4", "Label5",
         "Label6", "Label7", "Label8", "Label9", "Label10",
         "Option1", "Option2", "Option3",
@@ -18,7 +18,7 @@ const char *control_name(Control control)
         "menu_3r", "menu_5r",
         "menu_5", "menu_11", "menu_22",
     };
-    static_assert(names.size() == static_cast<std::size_t>(Control::menu_22) + 1);
+    static_assert(names.size() == control_count);
     return names[static_cast<std::size_t>(control)];
 }
 

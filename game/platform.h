@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -10,7 +11,7 @@ namespace brastola {
 enum class Control {
     Picture1, Picture2, Picture3, Picture4, Picture5,  // the rows
     Picture6,                                          // end-of-game picture
-    fia_v, fia_p0, fia_p,                              // hidden picture holders
+    fia, fia_v, fia_p0, fia_p,                         // hidden picture holders
     Label1, Label2, Label3, Label4, Label5,            // count labels
     Label6, Label7, Label8, Label9, Label10,           // remaining-count labels
     Option1, Option2, Option3,                         // difficulty buttons
@@ -19,6 +20,8 @@ enum class Control {
     menu_3r, menu_5r,                                  // rows menu items
     menu_5, menu_11, menu_22,                          // maximum menu items
 };
+
+constexpr std::size_t control_count = static_cast<std::size_t>(Control::menu_22) + 1;
 
 const char *control_name(Control control);
 

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QPalette>
-#include <QPushButton>
 #include <QStyleFactory>
 #include <QWidget>
 
@@ -69,16 +68,6 @@ void make_tool_window(QWidget &window, const QString &name, const QString &title
     window.setAttribute(Qt::WA_DeleteOnClose);
     window.setGeometry(client);
     window.setFixedSize(client.size());
-}
-
-QPushButton *make_focus_button(QWidget &window, const QString &caption, const QRect &geometry)
-{
-    auto *button = new QPushButton(caption, &window);
-    button->setObjectName(QStringLiteral("Command1"));
-    button->setGeometry(geometry);
-    button->setAutoDefault(true);  // Enter presses the button with the focus
-    button->setFocus();
-    return button;
 }
 
 }  // namespace brastola::ui

@@ -9,7 +9,6 @@
 #include <QRect>
 
 class QApplication;
-class QPushButton;
 class QWidget;
 
 namespace brastola::ui {
@@ -41,9 +40,5 @@ void apply_classic_look(QApplication &app);
 // it is open, even after the main window has closed, and is released when it
 // closes.
 void make_tool_window(QWidget &window, const QString &name, const QString &title, const QRect &client);
-
-// The button a small window is answered with, "Command1": it holds the focus,
-// so Enter and Space press it.
-QPushButton *make_focus_button(QWidget &window, const QString &caption, const QRect &geometry);
 
 }  // namespace brastola::ui

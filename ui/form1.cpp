@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "classic.h"
+#include "controls.h"
 #include "form2.h"
 #include "form3.h"
 #include "picture_button.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QWindow>
@@ -23,6 +25,11 @@ namespace brastola::ui {
 namespace {
 
 const QString tooltip_text = QStringLiteral("Vince chi toglie l'ultimo fiammifero");
+constexpr Control checkable_items[] = {
+    Control::alto, Control::moderato, Control::basso, Control::menu_3r,
+    Control::menu_5r, Control::menu_5, Control::menu_11, Control::menu_22,
+};
+
 const QString credit_text = QStringLiteral("Il gioco dei fiammiferi\n© 2026 gli autori di Brastola");
 
 // While the game holds the thread (pauses, message boxes) the player's input
@@ -38,8 +45,20 @@ protected:
     {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
+            if (aimed_at_message_box(target))
+                return false;
+            dropped_presses_ |= static_cast<QMouseEvent *>(event)->button();
+            return true;
+        case QEvent::MouseButtonRelease: {
+            // The release of a press taken before the handler ends its click
+            // as usual, or the widget would think the button still down.
+            const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
+            if (!dropped_presses_.testFlag(button))
+                return false;
+            dropped_presses_ &= ~button;
+            return true;
+        }
         case QEvent::Wheel:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
@@ -67,6 +86,8 @@ private:
         auto *widget = qobject_cast<QWidget *>(target);
         return widget && (widget == box || box->isAncestorOf(widget));
     }
+
+    Qt::MouseButtons dropped_presses_;
 };
 
 QString from_utf8(std::string_view text)
@@ -83,26 +104,6 @@ void show_single(QPointer<Window> &window)
     window->show();
     window->raise();
     window->activateWindow();
-}
-
-QLabel *make_label(QWidget *parent, const char *name, const QRect &geometry, const QFont &font)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QPushButton *make_button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    button->setFont(classic_font(8, true));
-    button->setAutoDefault(true);  // Enter presses the button with the focus, none other
-    return button;
 }
 
 }  // namespace
@@ -125,6 +126,7 @@ Form1::Form1(Services services, QWidget *parent)
     build_buttons(client);
     build_pictures(client);
     build_menus();
+    hold_controls();
 
     // Fixed size, and the client area below the menu bar at its design place
     // (the geometry of a window leaves its frame out).
@@ -142,8 +144,9 @@ void Form1::build_board(QWidget *client)
     // Labels first: the rows lie above them where they overlap.
     for (int r = 1; r <= 5; ++r) {
         const int top = 120 + 1080 * (r - 1);
-        make_label(client, control_name(count_label(r)), twips_rect(120, top, 960, 348), classic_font(13.8, true));
-        make_label(client, control_name(remaining_label(r)), twips_rect(360, 720 + 1080 * (r - 1), 708, 240),
+        make_label(client, control_name(count_label(r)), {}, twips_rect(120, top, 960, 348),
+                   classic_font(13.8, true));
+        make_label(client, control_name(remaining_label(r)), {}, twips_rect(360, 720 + 1080 * (r - 1), 708, 240),
                    classic_font(9.6, false, true));
     }
     for (int r = 1; r <= 5; ++r) {
@@ -155,7 +158,6 @@ void Form1::build_board(QWidget *client)
         connect(row, &RowView::pressed, this, [this, r](float x, float scale_width) {
             run([this, r, x, scale_width] { game_.Picture_MouseDown(r, x, scale_width); });
         });
-        rows_[r - 1] = row;
     }
 }
 
@@ -168,7 +170,9 @@ void Form1::build_buttons(QWidget *client)
     ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, handler(&Game::Command3_Click));
 
-    auto *new_game = make_button(client, "Command1", QStringLiteral("Nuova partita"), twips_rect(4920, 2640, 1452, 372));
+    const QFont bold = classic_font(8, true);
+    auto *new_game =
+        make_button(client, "Command1", QStringLiteral("Nuova partita"), twips_rect(4920, 2640, 1452, 372), bold);
     connect(new_game, &QPushButton::clicked, this, handler(&Game::Command1_Click));
 
     auto *frame = new QGroupBox(QStringLiteral("Grado di difficoltà"), client);
@@ -194,9 +198,9 @@ void Form1::build_buttons(QWidget *client)
         previous = option;
     }
 
-    auto *hint = make_button(client, "Command4", QStringLiteral("Aiuto"), twips_rect(4920, 4080, 1452, 372));
+    auto *hint = make_button(client, "Command4", QStringLiteral("Aiuto"), twips_rect(4920, 4080, 1452, 372), bold);
     connect(hint, &QPushButton::clicked, this, handler(&Game::Command4_Click));
-    auto *end = make_button(client, "Command2", QStringLiteral("Fine"), twips_rect(4920, 4560, 1452, 372));
+    auto *end = make_button(client, "Command2", QStringLiteral("Fine"), twips_rect(4920, 4560, 1452, 372), bold);
     connect(end, &QPushButton::clicked, this, &Form1::end_program);
 
     setTabOrder(previous, ok);
@@ -204,9 +208,7 @@ void Form1::build_buttons(QWidget *client)
     setTabOrder(hint, end);
     new_game->setFocus();
 
-    auto *credit = new QLabel(credit_text, client);
-    credit->setObjectName(QStringLiteral("Label11"));
-    credit->setGeometry(twips_rect(4800, 4920, 1812, 672));
+    QLabel *credit = make_label(client, "Label11", credit_text, twips_rect(4800, 4920, 1812, 672));
     credit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     credit->setWordWrap(true);
 }
@@ -224,17 +226,12 @@ void Form1::build_pictures(QWidget *client)
         {"fia_p0", twips_rect(6120, 4200, 372, 972), computer_grin()},
     };
     for (const auto &h : holders) {
-        auto *holder = new QLabel(client);
-        holder->setObjectName(QLatin1String(h.name));
-        holder->setGeometry(h.geometry);
+        QLabel *holder = make_label(client, h.name, {}, h.geometry);
         holder->setPixmap(h.picture);
         holder->hide();
     }
 
-    auto *end_picture = new QLabel(client);
-    end_picture->setObjectName(QStringLiteral("Picture6"));
-    end_picture->setGeometry(twips_rect(120, 0, 4812, 5532));
-    end_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel *end_picture = make_label(client, "Picture6", {}, twips_rect(120, 0, 4812, 5532));
     end_picture->setPixmap(computer_grin());
     end_picture->setAutoFillBackground(true);
     QPalette grey = end_picture->palette();
@@ -296,9 +293,48 @@ void Form1::build_menus()
     add_item(help, "Menu_inf", QStringLiteral("Informazioni &su ..."), {},
              [this] { Menu_inf_Click(); });
 
-    // The game sets the marks; the items only need to be able to carry one.
-    for (const char *name : {"alto", "moderato", "basso", "menu_3r", "menu_5r", "menu_5", "menu_11", "menu_22"})
-        findChild<QAction *>(QLatin1String(name))->setCheckable(true);
+}
+
+template <typename T>
+void Form1::hold(Control c)
+{
+    T *found = findChild<T *>(QLatin1String(control_name(c)));
+    if (!found)
+        qFatal("Form1: no %s named %s", T::staticMetaObject.className(), control_name(c));
+    controls_[static_cast<std::size_t>(c)] = found;
+}
+
+void Form1::hold_controls()
+{
+    for (int r = 1; r <= row_total; ++r) {
+        hold<RowView>(row_control(r));
+        hold<QLabel>(count_label(r));
+        hold<QLabel>(remaining_label(r));
+    }
+    for (Control c : {Control::Picture6, Control::fia, Control::fia_v, Control::fia_p0, Control::fia_p})
+        hold<QLabel>(c);
+    for (Control c : {Control::Option1, Control::Option2, Control::Option3})
+        hold<QRadioButton>(c);
+    for (Control c : checkable_items) {
+        hold<QAction>(c);
+        control<QAction>(c)->setCheckable(true);  // the game sets the marks
+    }
+    hold<QMenu>(Control::Menu_opzioni);
+    for (std::size_t c = 0; c < control_count; ++c)
+        if (!controls_[c])
+            qFatal("Form1: %s not held", control_name(static_cast<Control>(c)));
+}
+
+template <typename T>
+T *Form1::control(Control c) const
+{
+    // hold() checked the kind once, when the window was built.
+    return static_cast<T *>(controls_[static_cast<std::size_t>(c)]);
+}
+
+RowView *Form1::row(int r) const
+{
+    return control<RowView>(row_control(r));
 }
 
 std::function<void()> Form1::handler(void (Game::*method)())
@@ -374,14 +410,6 @@ void Form1::Menu_inf_Click()
 
 // --- Frontend
 
-template <typename T>
-T *Form1::control(Control c) const
-{
-    T *found = findChild<T *>(QLatin1String(control_name(c)));
-    Q_ASSERT(found);
-    return found;
-}
-
 void Form1::show_message(std::string_view text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brastola"), from_utf8(text), QMessageBox::Ok, this);
@@ -424,18 +452,18 @@ void Form1::show_picture(Control box, Control holder)
 
 std::int16_t Form1::load_match_image()
 {
-    image_list_.add(findChild<QLabel *>(QStringLiteral("fia"))->pixmap(), Qt::white);
+    image_list_.add(control<QLabel>(Control::fia)->pixmap(), Qt::white);
     return static_cast<std::int16_t>(image_list_.image_width());
 }
 
 void Form1::clear_row(int row)
 {
-    rows_.at(row - 1)->clear();
+    this->row(row)->clear();
 }
 
 void Form1::draw_match(int row, double x, double y, MatchStyle style)
 {
-    rows_.at(row - 1)->draw_match(x, y, style);
+    this->row(row)->draw_match(x, y, style);
 }
 
 void Form1::set_persistent_drawing(int, bool)

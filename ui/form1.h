@@ -42,6 +42,10 @@ private:
     void build_buttons(QWidget *client);
     void build_pictures(QWidget *client);
     void build_menus();
+    // Finds every control the game names, once, and checks its kind.
+    void hold_controls();
+    template <typename T>
+    void hold(Control c);
 
     // Runs one handler of the game, discarding input until it returns. A
     // window-state change meanwhile is handled once the handler is over.
@@ -68,10 +72,11 @@ private:
 
     template <typename T>
     T *control(Control c) const;
+    RowView *row(int r) const;
 
     Game game_;
     ImageList image_list_;
-    std::array<RowView *, 5> rows_{};
+    std::array<QObject *, control_count> controls_{};
     bool in_handler_ = false;
     bool resize_pending_ = false;
     bool displayed_ = false;

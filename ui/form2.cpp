@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "classic.h"
+#include "controls.h"
 #include "pictures.h"
 
 #include <QApplication>
@@ -14,17 +15,6 @@ namespace {
 
 const QString app_title = QStringLiteral("Brastola");
 
-QLabel *make_label(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
-                   const QFont &font = classic_font())
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
 // A label whose width follows its text, so a wider stand-in font never cuts it.
 QLabel *make_fitted_label(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
                           const QFont &font = classic_font())
@@ -32,15 +22,6 @@ QLabel *make_fitted_label(QWidget *parent, const char *name, const QString &text
     QLabel *label = make_label(parent, name, text, geometry, font);
     label->resize(label->sizeHint().width(), label->height());
     return label;
-}
-
-QLabel *make_picture(QWidget *parent, const char *name, const QPixmap &picture, QPoint at)
-{
-    auto *box = new QLabel(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setPixmap(picture);
-    box->setGeometry(QRect(at, picture.size()));
-    return box;
 }
 
 QFrame *make_line(QWidget *parent, const char *name, const QRect &geometry, const QColor &colour)
@@ -63,13 +44,14 @@ Form2::Form2()
                      twips_rect(2736, 2232, 4908, 3084));
 
     // The button comes first so that it is first in the tab order.
-    QPushButton *ok = make_focus_button(*this, QStringLiteral("OK"), twips_rect(3600, 2280, 1092, 372));
+    QPushButton *ok = make_button(this, "Command1", QStringLiteral("OK"), twips_rect(3600, 2280, 1092, 372));
+    ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &Form2::Command1_Click);
 
     make_fitted_label(this, "Label1", app_title, twips_rect(840, 120, 2580, 348), classic_font(13.8));
     make_picture(this, "Picture2", app_icon_pixmap(), {twips(120), twips(360)});
-    make_label(this, "Lblversion", {}, twips_rect(840, 480, 1332, 252));
-    make_label(this, "Lbltitle", {}, twips_rect(840, 720, 1332, 252));
+    version_ = make_label(this, "Lblversion", {}, twips_rect(840, 480, 1332, 252));
+    title_ = make_label(this, "Lbltitle", {}, twips_rect(840, 720, 1332, 252));
     make_fitted_label(this, "Label2", QStringLiteral("Vince chi toglie l'ultimo fiammifero !!!"),
                       twips_rect(840, 1080, 2532, 192));
     make_fitted_label(this, "Label3", QStringLiteral("Un gioco del Nim con i fiammiferi"),
@@ -89,12 +71,11 @@ Form2::Form2()
 
 void Form2::Form_Load()
 {
-    findChild<QLabel *>(QStringLiteral("Lblversion"))
-        ->setText(QStringLiteral("Versione %1.%2.%3")
+    version_->setText(QStringLiteral("Versione %1.%2.%3")
                       .arg(BRASTOLA_VERSION_MAJOR)
                       .arg(BRASTOLA_VERSION_MINOR)
                       .arg(BRASTOLA_VERSION_PATCH));
-    findChild<QLabel *>(QStringLiteral("Lbltitle"))->setText(app_title);
+    title_->setText(app_title);
 }
 
 void Form2::Command1_Click()

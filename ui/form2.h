@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 namespace brastola::ui {
 
 // The about window: name, version, motto, credits and a warning. Not modal.
@@ -14,6 +16,9 @@ public:
 private:
     void Form_Load();
     void Command1_Click();
+
+    QLabel *version_;  // Lblversion
+    QLabel *title_;    // Lbltitle
 };
 
 }  // namespace brastola::ui

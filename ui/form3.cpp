@@ -1,6 +1,7 @@
 #include "form3.h"
 
 #include "classic.h"
+#include "controls.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -41,14 +42,6 @@ const Rule rules[] = {
      1092},
 };
 
-QLabel *make_label(QWidget *parent, const char *name, const char *text, const QRect &geometry)
-{
-    auto *label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    return label;
-}
-
 }  // namespace
 
 Form3::Form3()
@@ -62,16 +55,16 @@ Form3::Form3()
     setPalette(page);
 
     for (const Rule &rule : rules) {
-        QLabel *heading = make_label(this, rule.heading_name, rule.heading, twips_rect(240, rule.top, 1572, 252));
-        heading->setFont(classic_font(8, true));
+        QLabel *heading = make_label(this, rule.heading_name, QString::fromUtf8(rule.heading),
+                                     twips_rect(240, rule.top, 1572, 252), classic_font(8, true));
         heading->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        QLabel *paragraph = make_label(this, rule.paragraph_name, rule.paragraph,
+        QLabel *paragraph = make_label(this, rule.paragraph_name, QString::fromUtf8(rule.paragraph),
                                        twips_rect(1920, rule.top, 3372, rule.paragraph_height));
-        paragraph->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         paragraph->setWordWrap(true);
     }
 
-    QPushButton *ok = make_focus_button(*this, QStringLiteral("OK"), twips_rect(2280, 4680, 972, 372));
+    QPushButton *ok = make_button(this, "Command1", QStringLiteral("OK"), twips_rect(2280, 4680, 972, 372));
+    ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &Form3::Command1_Click);
 }
 

@@ -1,6 +1,7 @@
 #include "form4.h"
 
 #include "classic.h"
+#include "controls.h"
 #include "form1.h"
 #include "pictures.h"
 
@@ -27,28 +28,21 @@ Form4::Form4(Services services) : services_(services), background_(start_backgro
     setFixedSize(twips(5364), twips(3996));
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->geometry()));
 
-    QPushButton *proceed = make_focus_button(*this, QStringLiteral("Conti&nua"), twips_rect(720, 3000, 972, 372));
+    QPushButton *proceed =
+        make_button(this, "Command1", QStringLiteral("Conti&nua"), twips_rect(720, 3000, 972, 372));
+    proceed->setFocus();
     connect(proceed, &QPushButton::clicked, this, &Form4::Command1_Click);
 
-    auto *matches = new QLabel(this);
-    matches->setObjectName(QStringLiteral("Picture1"));
-    matches->setPixmap(crossed_matches());
-    matches->setGeometry(QRect(QPoint(twips(840), twips(960)), matches->pixmap().size()));
+    make_picture(this, "Picture1", crossed_matches(), {twips(840), twips(960)});
 
-    auto *title = new QLabel(QStringLiteral("Brastola"), this);
-    title->setObjectName(QStringLiteral("Label1"));
-    title->setGeometry(twips_rect(1320, 480, 2652, 372));
-    title->setFont(classic_font(12, true));
-    title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel *title = make_label(this, "Label1", QStringLiteral("Brastola"), twips_rect(1320, 480, 2652, 372),
+                               classic_font(12, true));
     title->setAutoFillBackground(true);
 
-    auto *icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("Picture2"));
+    QLabel *icon = make_picture(this, "Picture2", app_icon_pixmap(), {});
     icon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    icon->setPixmap(app_icon_pixmap());
     icon->setAutoFillBackground(true);  // the icon is transparent: grey shows through
-    icon->setGeometry(twips_rect(720, 480, 432, 432));
+    icon->setGeometry(twips_rect(720, 480, 432, 432));  // the picture and its border
 }
 
 void Form4::paintEvent(QPaintEvent *)
