@@ -8,6 +8,7 @@
 #include "common.h"
 #include "form1.h"
 #include "paint_watch.h"
+#include "row_slots.h"
 #include "row_view.h"
 #include "scripted_services.h"
 
@@ -75,19 +76,17 @@ int main(int argc, char *argv[])
         std::printf("click: windows not exposed on %s\n", platform.constData());
         return 0;
     }
-    random.values.assign(5, 0.99f);  // every row dealt 22 matches
+    random.script_deal({22, 22, 22, 22, 22});
     window.findChild<QAction *>(QStringLiteral("menu1_1"))->trigger();
     QTest::qWait(50);
 
     bench::PaintWatch watch;
     watch.watch(row);
     watch.watch(&plain);
-    // Slots of the row: clicking slot 22 - n + c selects c of its n matches.
     const QRect area = row->contentsRect();
-    const int n = window.state().matches[1];
     auto slot = [&](int count) {
-        return QPoint(area.left() + static_cast<int>((22 - n + count + 0.5) * area.width() / 23.5),
-                      area.center().y());
+        const double x = brastola::testing::slot_middle(count, window.state().matches[1], area.width());
+        return QPoint(area.left() + static_cast<int>(x), area.center().y());
     };
 
     std::vector<double> game, reference;

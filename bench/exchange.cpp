@@ -15,7 +15,9 @@
 #include "classic.h"
 #include "common.h"
 #include "form1.h"
+#include "message_closer.h"
 #include "paint_watch.h"
+#include "row_slots.h"
 #include "row_view.h"
 #include "scripted_services.h"
 #include "system_services.h"
@@ -24,7 +26,6 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -61,36 +62,6 @@ public:
 
 private:
     brastola::ui::SystemClock real_;
-};
-
-// Presses Return on every message box as soon as its event loop runs, then
-// reports its text with the wall and processor time.
-class MessageCloser : public QObject {
-public:
-    std::function<void(const QString &text, double wall, double cpu)> closed;
-
-    MessageCloser() { qApp->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *target, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show && qobject_cast<QMessageBox *>(target))
-            QTimer::singleShot(0, this, &MessageCloser::close_box);
-        return false;
-    }
-
-private:
-    void close_box()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            QTimer::singleShot(5, this, &MessageCloser::close_box);
-            return;
-        }
-        const QString text = box->text();
-        QTest::keyClick(box->windowHandle(), Qt::Key_Return);
-        closed(text, bench::now_ms(), bench::cpu_ms());
-    }
 };
 
 struct Figures {
@@ -133,15 +104,16 @@ void play(Form1 &window, brastola::testing::ScriptedServices &random, NotingCloc
         watch.watch(rows[r - 1] = window.findChild<RowView *>(QStringLiteral("Picture%1").arg(r)));
 
     double closed_wall = 0, closed_cpu = 0;
-    MessageCloser closer;
-    closer.closed = [&](const QString &text, double wall, double cpu) {
+    brastola::testing::MessageCloser closer;
+    closer.answered = [&](const QString &text) {
         if (text == QLatin1String("Computer: adesso tocca a me!")) {
-            closed_wall = wall;
-            closed_cpu = cpu;
+            closed_wall = bench::now_ms();
+            closed_cpu = bench::cpu_ms();
         }
     };
 
-    random.values.assign(5, matches == 1 ? 0.0f : 0.99f);
+    for (int r = 1; r <= 5; ++r)
+        random.script_deal({matches});
     window.findChild<QAction *>(QStringLiteral("menu1_1"))->trigger();
     QTest::qWait(20);
     for (int e = 0; e < exchanges && window.state().matches.sum() > 0; ++e) {
@@ -150,10 +122,9 @@ void play(Form1 &window, brastola::testing::ScriptedServices &random, NotingCloc
             while (window.state().matches[r] == 0)
                 ++r;
             const QRect area = rows[r - 1]->contentsRect();
-            const int slot = 23 - window.state().matches[r];  // selects one match
+            const double x = brastola::testing::slot_middle(1, window.state().matches[r], area.width());
             QTest::mouseClick(rows[r - 1], Qt::LeftButton, {},
-                              QPoint(area.left() + static_cast<int>((slot + 0.5) * area.width() / 23.5),
-                                     area.center().y()));
+                              QPoint(area.left() + static_cast<int>(x), area.center().y()));
         }
         clock.pauses.clear();
         paints.clear();

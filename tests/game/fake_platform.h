@@ -5,7 +5,10 @@
 // and how time passes.
 
 #include "board.h"
+#include "deal_script.h"
 #include "game.h"
+#include "row_slots.h"
+#include "scripted_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -40,15 +43,12 @@ struct DrawnMatch {
 };
 struct PictureShown { Control holder; double at; };  // at: clock time
 
-class FakePlatform : public Frontend, public Clock, public RandomSource {
+class FakePlatform : public Frontend, public ScriptedClock, public RandomSource {
 public:
     // --- scripting
     std::deque<float> random_values;     // consumed first; then a fixed-seed stream
     bool allow_unscripted_random = false;
-    double now = 10 * 3600.0;            // seconds since midnight
-    double pause_limit = 1e9;            // at most this much of a requested pause passes
     double draw_cost = 0.0;              // seconds each drawn match takes
-    std::function<void()> during_pause;  // runs inside every pause
     std::function<void(const std::string &)> on_message;
 
     // --- what the game did
@@ -108,15 +108,6 @@ public:
         persistence_changes.emplace_back(on, now);
     }
 
-    // --- Clock
-    double seconds_since_midnight() override { return now; }
-    void pause(double seconds) override
-    {
-        if (during_pause) during_pause();
-        advance(std::min(seconds, pause_limit));
-    }
-    void advance(double seconds) { now = std::fmod(now + seconds, 86400.0); }
-
     // --- RandomSource
     void reseed(double seconds) override { seeds.push_back(seconds); }
     float next() override
@@ -152,8 +143,8 @@ struct StartedGame {
     // scripted value per row from the middle of the count's band.
     void deal(Counts counts)
     {
-        for (std::int16_t c : counts)
-            platform.random_values.push_back(static_cast<float>(std::min((c - 1) / 21.0, 0.99999)));
+        for (float v : deal_values(counts))
+            platform.random_values.push_back(v);
         game.menu1_1_Click();
     }
 
@@ -168,11 +159,11 @@ struct StartedGame {
     }
 
     // Clicks row r in the middle of the slot that selects `count` of its
-    // matches. The row is 235 points wide, which makes every slot 10 points.
+    // matches, on a row 235 points wide: every slot is 10 points.
     void click(int r, int count)
     {
-        const int n = game.state().matches[r];
-        game.Picture_MouseDown(r, static_cast<float>((22 - n + count + 0.5) * 10), 235.0f);
+        const double x = slot_middle(count, game.state().matches[r], 235.0);
+        game.Picture_MouseDown(r, static_cast<float>(x), 235.0f);
     }
 };
 

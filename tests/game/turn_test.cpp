@@ -113,11 +113,19 @@ TEST(Ok, ComputerWinsWithTheGrinningSequence)
         const auto &shown = g.platform.pictures;
         ASSERT_EQ(shown.size(), 4u);
         const Control holders[] = {Control::fia_p0, Control::fia_p, Control::fia_p0, Control::fia_p};
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 4; ++i)
             EXPECT_EQ(shown[i].holder, holders[i]);
-            const double step = i > 0 ? since(shown[i - 1].at, shown[i].at) : 0.3;
+        // The grin comes at once when the last match is gone, then each
+        // picture follows the one before after 0.3 s.
+        ASSERT_FALSE(g.platform.persistence_changes.empty());
+        EXPECT_EQ(since(g.platform.persistence_changes.back().second, shown[0].at), 0.0) << start;
+        for (int i = 1; i < 4; ++i) {
+            const double step = since(shown[i - 1].at, shown[i].at);
             EXPECT_TRUE(step >= 0.3 - 1e-9 && step < 0.35) << start << ": " << step;
         }
+        // Each wait asks for what is left of it: one pause for the move, at
+        // most five for each 0.3 s step when a pause lets 0.07 s pass.
+        EXPECT_LE(g.platform.pauses, 15 + 3 * 5);
         EXPECT_FALSE(g.platform.is_visible(Control::Picture6));
         EXPECT_TRUE(g.platform.is_enabled(Control::Menu_opzioni));
         EXPECT_EQ(g.game.state().game_active, 0);
@@ -162,7 +170,9 @@ TEST(Ok, ComputerMoveIsShownForOneSecond)
         g.platform.persistence_changes.clear();
         g.game.Command3_Click();
         EXPECT_EQ(g.platform.messages, Messages{computer_turn});
-        EXPECT_GT(pauses, 0);
+        // The wait asks for all the time that is left, not a little at a time.
+        EXPECT_GE(pauses, 1);
+        EXPECT_LE(pauses, std::ceil((1.0 - 1e-9) / std::min(c.pause_limit, 1.0)));
         // Off before the move is drawn, back on once it has been taken.
         const auto &changes = g.platform.persistence_changes;
         ASSERT_EQ(changes.size(), 10u);

@@ -1,6 +1,8 @@
 #include "classic.h"
 #include "form1.h"
 #include "platform.h"
+#include "message_closer.h"
+#include "row_slots.h"
 #include "row_view.h"
 #include "scripted_services.h"
 
@@ -18,38 +20,10 @@
 
 using namespace brastola;
 using namespace brastola::ui;
+using brastola::testing::MessageCloser;
 using brastola::testing::ScriptedServices;
 
 namespace {
-
-// Closes every message box as it opens, with Enter pressed on its window as a
-// player would, keeping its text; `seen` runs first, while the box is open.
-class MessageCloser : public QObject {
-public:
-    QStringList texts;
-    std::function<void(const QString &)> seen;
-    bool all_plain = true;  // captioned "Brastola", no icon, an OK button alone
-
-    MessageCloser()
-    {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            texts << box->text();
-            all_plain = all_plain && box->windowTitle() == QLatin1String("Brastola")
-                        && box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1
-                        && box->button(QMessageBox::Ok) && box->isModal();
-            if (seen)
-                seen(box->text());
-            QTest::keyClick(box->windowHandle(), Qt::Key_Return);
-        });
-        timer_.start(5);
-    }
-
-private:
-    QTimer timer_;
-};
 
 QColor pixel_of(QWidget *widget, QPoint at)
 {
@@ -81,10 +55,8 @@ private:
     {
         RowView *view = row(r);
         const QRect area = view->contentsRect();
-        const double slot = area.width() / 23.5;
-        const int n = window->state().matches[r];
-        const int x = static_cast<int>((22 - n + count + 0.5) * slot);
-        QTest::mouseClick(view, button, {}, QPoint(area.left() + x, area.center().y()));
+        const double x = brastola::testing::slot_middle(count, window->state().matches[r], area.width());
+        QTest::mouseClick(view, button, {}, QPoint(area.left() + static_cast<int>(x), area.center().y()));
     }
     void press(const char *button) { find<QAbstractButton>(button)->click(); }
     void deal(std::initializer_list<int> counts)
@@ -243,7 +215,7 @@ private slots:
         deal({3, 4, 5, 1, 1});
         MessageCloser closer;
         QImage end_picture_at_win;
-        closer.seen = [&](const QString &text) {
+        closer.open = [&](const QString &text) {
             if (text == QLatin1String("HAI VINTO !!!"))
                 end_picture_at_win = find<QLabel>("Picture6")->isVisible()
                                          ? window->centralWidget()->grab().toImage()
@@ -286,7 +258,7 @@ private slots:
             QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
             QTest::mouseClick(row(1), Qt::LeftButton, {}, QPoint(320, 40));
         };
-        closer.seen = [&](const QString &text) {
+        closer.open = [&](const QString &text) {
             if (text == QLatin1String("HAI PERSO !!!"))
                 shown << find<QLabel>("Picture6")->pixmap().cacheKey();
         };
