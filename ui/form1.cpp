@@ -350,6 +350,10 @@ void Form1::run(const std::function<void()> &handler)
     {
         InputDiscarder discarder;
         handler();
+        // Input that came while the handler held the thread can still be
+        // queued now, if the program got no processor when a pause ended:
+        // it goes to the filter too, not to the board after the exchange.
+        QCoreApplication::processEvents();
     }
     in_handler_ = false;
     if (resize_pending_) {

@@ -7,6 +7,7 @@
 #include "board.h"
 #include "deal_script.h"
 #include "game.h"
+#include "positions.h"
 #include "row_slots.h"
 #include "scripted_clock.h"
 
@@ -26,15 +27,6 @@
 
 namespace brastola::testing {
 
-using Counts = std::array<std::int16_t, 5>;
-
-inline RowValues position(Counts counts)
-{
-    RowValues p;
-    for (int r = 1; r <= 5; ++r)
-        p[r] = counts[r - 1];
-    return p;
-}
 
 struct DrawnMatch {
     double x = 0, y = 0;

@@ -4,10 +4,13 @@
 #include "message_closer.h"
 #include "row_slots.h"
 #include "row_view.h"
+#include "pictures.h"
+#include "positions.h"
 #include "scripted_services.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
@@ -59,6 +62,15 @@ private:
         QTest::mouseClick(view, button, {}, QPoint(area.left() + static_cast<int>(x), area.center().y()));
     }
     void press(const char *button) { find<QAbstractButton>(button)->click(); }
+    // A press and release waiting in the queue, as the window system leaves them.
+    static void post_click(QWidget *widget, QPoint at)
+    {
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(widget, new QMouseEvent(type, at, widget->mapToGlobal(at), Qt::LeftButton,
+                                                                type == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                                                 : Qt::NoButton,
+                                                                Qt::NoModifier));
+    }
     void deal(std::initializer_list<int> counts)
     {
         services.script_deal(counts);
@@ -75,38 +87,6 @@ private slots:
     }
     void cleanup() { delete window; }
 
-    void layout_matches_the_design()
-    {
-        QCOMPARE(window->centralWidget()->size(), QSize(544, 465));
-        QCOMPARE(window->centralWidget()->mapToGlobal(QPoint(0, 0)), QPoint(191, 88));
-        const struct {
-            const char *name;
-            QRect twips;
-        } controls[] = {
-            {"Picture1", {720, 120, 4092, 1050}},  {"Picture5", {720, 4440, 4092, 1050}},
-            {"Label1", {120, 120, 960, 348}},      {"Label5", {120, 4440, 960, 348}},
-            {"Label6", {360, 720, 708, 240}},      {"Label10", {360, 5040, 708, 240}},
-            {"Picture6", {120, 0, 4812, 5532}},    {"Command3", {4920, 0, 1452, 2520}},
-            {"Command1", {4920, 2640, 1452, 372}}, {"Frame1", {4920, 3000, 1452, 972}},
-            {"Option1", {120, 200, 1212, 252}},    {"Option2", {120, 440, 1092, 252}},
-            {"Option3", {120, 680, 972, 252}},     {"Command4", {4920, 4080, 1452, 372}},
-            {"Command2", {4920, 4560, 1452, 372}}, {"Label11", {4800, 4920, 1812, 672}},
-        };
-        for (const auto &c : controls) {
-            const QRect &t = c.twips;
-            QCOMPARE(find(c.name)->geometry(), twips_rect(t.x(), t.y(), t.width(), t.height()));
-        }
-        QCOMPARE(row(1)->contentsRect().size(), QSize(337, 84));
-        QCOMPARE(find("Label1")->font().pixelSize(), 23);
-        QCOMPARE(find("Label6")->font().pixelSize(), 16);
-        QVERIFY(find("Label6")->font().italic());
-        QCOMPARE(find("Command3")->font().pixelSize(), 20);
-        QCOMPARE(row(1)->toolTip(), QStringLiteral("Vince chi toglie l'ultimo fiammifero"));
-        QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(window->minimumSize(), window->maximumSize());
-        QVERIFY(find("Command1")->hasFocus());
-    }
-
     void starts_with_the_default_options()
     {
         QCOMPARE(window->state().level, 2);
@@ -120,6 +100,9 @@ private slots:
         QCOMPARE(text("Label6"), QString());
         QVERIFY(find("Picture6")->isHidden());
         QVERIFY(find<QMenu>("Menu_opzioni")->menuAction()->isEnabled());
+        QVERIFY(find("Command1")->hasFocus());
+        for (int r = 1; r <= 5; ++r)
+            QCOMPARE(row(r)->toolTip(), QStringLiteral("Vince chi toglie l'ultimo fiammifero"));
     }
 
     void options_keep_their_marks_through_minimise_and_restore()
@@ -234,7 +217,7 @@ private slots:
         // grey where the picture ends.
         QVERIFY(!end_picture_at_win.isNull());
         const QPoint corner = find("Picture6")->pos();
-        const QImage sad = find<QLabel>("fia_v")->pixmap().toImage();
+        const QImage sad = computer_sad().toImage();
         const QPoint in_picture = row(1)->geometry().center();
         QCOMPARE(end_picture_at_win.pixelColor(in_picture), sad.pixelColor(in_picture - corner));
         QCOMPARE(end_picture_at_win.pixelColor(row(5)->geometry().center()), QColor(colour::scroll_bar));
@@ -248,11 +231,11 @@ private slots:
         QTest::keyClick(window, Qt::Key_F1, Qt::ControlModifier);
         deal({1, 2, 3, 4, 4});  // balanced: against perfect play the player loses
         MessageCloser closer;
-        QList<qint64> shown;
+        QList<QImage> shown;
         services.during_pause = [&] {
             auto *picture = find<QLabel>("Picture6");
             if (picture->isVisible())
-                shown << picture->pixmap().cacheKey();
+                shown << picture->pixmap().toImage();
             // Dropped, or a new deal would leave matches on the board.
             QTest::mouseClick(find("Command1"), Qt::LeftButton);
             QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
@@ -260,7 +243,7 @@ private slots:
         };
         closer.open = [&](const QString &text) {
             if (text == QLatin1String("HAI PERSO !!!"))
-                shown << find<QLabel>("Picture6")->pixmap().cacheKey();
+                shown << find<QLabel>("Picture6")->pixmap().toImage();
         };
         while (window->state().matches.sum() > 0 && closer.texts.size() < 60) {
             int r = 1;
@@ -272,9 +255,8 @@ private slots:
         QCOMPARE(closer.texts.last(), QStringLiteral("HAI PERSO !!!"));
         QCOMPARE(window->state().matches.sum(), 0);
         QCOMPARE(window->state().selected.sum(), 0);
-        const qint64 grin = find<QLabel>("fia_p0")->pixmap().cacheKey();
-        const qint64 tongue = find<QLabel>("fia_p")->pixmap().cacheKey();
-        QCOMPARE(shown, (QList<qint64>{grin, tongue, grin, tongue}));
+        const QImage grin = computer_grin().toImage(), tongue = computer_tongue().toImage();
+        QCOMPARE(shown, (QList<QImage>{grin, tongue, grin, tongue}));
         QVERIFY(find("Picture6")->isHidden());
         QVERIFY(find<QMenu>("Menu_opzioni")->menuAction()->isEnabled());
     }
@@ -315,6 +297,145 @@ private slots:
         QVERIFY(highlighted != plain);
         QCOMPARE(row(5)->grab().toImage().pixelColor(static_cast<int>(std::lround((22.5 - 7) * 15)) + 6, 42),
                  QColor(colour::desktop));
+    }
+
+    void holders_keep_their_pictures()
+    {
+        const std::pair<const char *, QPixmap> holders[] = {
+            {"fia", match_image()}, {"fia_v", computer_sad()}, {"fia_p0", computer_grin()}, {"fia_p", computer_tongue()}};
+        for (const auto &[name, picture] : holders)
+            QVERIFY2(find<QLabel>(name)->pixmap().toImage() == picture.toImage(), name);
+    }
+
+    // A pixel either side of a slot boundary selects what its slot selects,
+    // counted from the inside of the row's 2-pixel sunken border; a press on
+    // the border itself does nothing.
+    void clicks_at_slot_boundaries_and_on_the_border()
+    {
+        deal({22, 7, 1, 1, 1});
+        for (int r : {1, 2}) {
+            RowView *view = row(r);
+            const QRect area = view->contentsRect();
+            QCOMPARE(area, view->rect().adjusted(2, 2, -2, -2));
+            const int n = window->state().matches[r];
+            auto press_at = [&](int x) {
+                QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(area.left() + x, area.center().y()));
+                return static_cast<int>(window->state().selected[r]);
+            };
+            auto selects = [n](int slot) { return std::clamp(slot - 22 + n, 0, n); };
+            // The first slots, either side of the leftmost match, the last slots.
+            for (int k : {1, 2, 22 - n, 23 - n, 22, 23}) {
+                if (k < 1)
+                    continue;  // slot 0 begins at the border
+                const int first = static_cast<int>(std::ceil(brastola::testing::slot_left(k, area.width())));
+                QCOMPARE(press_at(first - 1), selects(k - 1));
+                QCOMPARE(press_at(first), selects(k));
+            }
+            QCOMPARE(press_at(0), selects(0));
+            QCOMPARE(press_at(area.width() - 1), n);  // the half slot at the right end
+
+            click_row(r, 1);
+            const QString kept = text(qPrintable(QStringLiteral("Label%1").arg(r + 5)));
+            for (QPoint border : {QPoint(0, 40), QPoint(1, 40), QPoint(view->width() - 2, 40),
+                                  QPoint(view->width() - 1, 40), QPoint(100, 0), QPoint(100, view->height() - 1)}) {
+                QTest::mouseClick(view, Qt::LeftButton, {}, border);
+                QCOMPARE(window->state().selected[r], 1);
+            }
+            QCOMPARE(text(qPrintable(QStringLiteral("Label%1").arg(r + 5))), kept);
+        }
+    }
+
+    // The exchange holds the window: a close asked for meanwhile is dropped
+    // like any other input, and the window closes as ever once it is over.
+    void closing_during_an_exchange_data()
+    {
+        QTest::addColumn<bool>("defeat");
+        QTest::addColumn<bool>("alt_f4");
+        QTest::newRow("close box, computer's pause") << false << false;
+        QTest::newRow("Alt+F4, computer's pause") << false << true;
+        QTest::newRow("close box, defeat") << true << false;
+        QTest::newRow("Alt+F4, defeat") << true << true;
+    }
+
+    void closing_during_an_exchange()
+    {
+        QFETCH(bool, defeat);
+        QFETCH(bool, alt_f4);
+        QTest::keyClick(window, Qt::Key_F1, Qt::ControlModifier);
+        if (defeat) {  // three rows, 0, 2, 2 after a first exchange
+            find<QAction>("menu_3r")->trigger();
+            deal({1, 2, 5, 1, 1});
+            MessageCloser closer;
+            click_row(1, 1);
+            press("Command3");
+            QCOMPARE(window->state().matches, (brastola::testing::position({0, 2, 2, 0, 0})));
+        } else {
+            deal({3, 4, 5, 6, 7});
+        }
+        int closes = 0;
+        services.during_pause = [&] {
+            if (alt_f4)  // the window manager's key: Qt sees it, then the close
+                QTest::keyClick(window, Qt::Key_F4, Qt::AltModifier);
+            QCloseEvent close;
+            QCoreApplication::sendEvent(window->windowHandle(), &close);
+            ++closes;
+        };
+        const GameState before = window->state();
+        MessageCloser closer;
+        click_row(defeat ? 2 : 1, defeat ? 2 : 1);  // the computer takes the last row, or two of row 5
+        press("Command3");
+        QVERIFY(closes > 0);
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        const GameState &s = window->state();
+        QCOMPARE(s.selected.sum(), 0);
+        if (defeat) {
+            QCOMPARE(closer.texts.last(), QStringLiteral("HAI PERSO !!!"));
+            QCOMPARE(s.matches.sum(), 0);
+            QCOMPARE(s.game_active, 0);
+            QVERIFY(find<QMenu>("Menu_opzioni")->menuAction()->isEnabled());
+        } else {  // the player took one of row 1, the computer two of row 5
+            QCOMPARE(s.matches.sum(), before.matches.sum() - 3);
+            QCOMPARE(s.matches[5], before.matches[5] - 2);
+        }
+        QVERIFY(find("Picture6")->isHidden());
+
+        services.during_pause = nullptr;
+        QCloseEvent close;
+        QCoreApplication::sendEvent(window->windowHandle(), &close);
+        QTRY_VERIFY(window.isNull());
+    }
+
+    // The program got no processor across the end of the computer's pause:
+    // input that came during it still waits in the queue when the exchange
+    // ends, and must be dropped all the same.
+    void input_still_queued_after_the_exchange_is_dropped()
+    {
+        QTest::keyClick(window, Qt::Key_F1, Qt::ControlModifier);
+        deal({3, 4, 5, 6, 7});
+        services.during_pause = [&] {
+            const QPoint at(static_cast<int>(brastola::testing::slot_middle(3, 3, 337)) + 2, 40);
+            post_click(row(1), at);
+            post_click(find("Command1"), QPoint(5, 5));
+            post_click(find("Option3"), QPoint(6, 10));
+            for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+                QCoreApplication::postEvent(find("Command4"), new QKeyEvent(type, Qt::Key_Space, Qt::NoModifier, " "));
+            QCoreApplication::postEvent(window->windowHandle(), new QCloseEvent);
+        };
+        MessageCloser closer;
+        click_row(1, 1);
+        press("Command3");
+        QCoreApplication::processEvents();  // whatever is left reaches the windows now
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(closer.texts, QStringList{QStringLiteral("Computer: adesso tocca a me!")});
+        const GameState &s = window->state();
+        QCOMPARE(s.matches[1], 2);  // no new deal
+        QCOMPARE(s.matches[5], 5);
+        QCOMPARE(s.selected.sum(), 0);  // no selection
+        QCOMPARE(s.level, 1);
+        QVERIFY(find<QRadioButton>("Option1")->isChecked());
+        QCOMPARE(text("Label6"), QString());
     }
 
     void the_real_pause_lasts_at_least_a_second()

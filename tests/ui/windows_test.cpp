@@ -93,32 +93,10 @@ private slots:
         QVERIFY2(visible_windows().isEmpty(), qPrintable(visible_windows().join(u' ')));
     }
 
-    void rules_read_word_for_word_and_ok_closes_them()
+    void rules_close_with_ok_and_not_with_escape()
     {
         QPointer<Form3> rules = new Form3;
         QVERIFY(show_active(rules));
-        QCOMPARE(rules->windowTitle(), QStringLiteral("Regole del gioco"));
-        const std::pair<const char *, QString> texts[] = {
-            {"Label1", QStringLiteral("Mosse consentite:")},
-            {"Label3", QStringLiteral("è possibile elinimare un numero qualsiasi di fiammiferi da una sola riga;")},
-            {"Label7", QStringLiteral("Come fare:")},
-            {"Label8", QStringLiteral("selezionare con il mouse i fiammiferi da eliminare, quindi premere il tasto OK;")},
-            {"Label2", QStringLiteral("Aiuto:")},
-            {"Label4", QStringLiteral("viene consigliata una possibile mossa vincente; la  successione ininterrotta di "
-                                      "mosse vincenti porta sicuremante alla vittoria;")},
-            {"Label5", QStringLiteral("Chi inizia:")},
-            {"Label6", QStringLiteral("inizia sempre l'utente; è possibile far iniziare prima il computer premendo il "
-                                      "tasto OK al primo turno di gioco;")},
-            {"Label9", QStringLiteral("Chi vince:")},
-            {"Label10", QStringLiteral("vince chi toglie l'ultimo fiammifero;")},
-            {"Label11", QStringLiteral("Grado di difficoltà:")},
-            {"Label12", QStringLiteral("il grado di difficoltà più alto comporta, per vincere, l'individuazione "
-                                       "successiva di mosse vincenti; non è consentito sbagliare; ai livelli meno "
-                                       "impegnativi sono conentite mosse casuali nelle prime fasi del gioco.")},
-        };
-        for (const auto &[label, text] : texts)
-            QCOMPARE(text_of(rules, label), text);
-
         // OK holds the focus: Escape is not bound to it, Enter presses it.
         QCOMPARE(QApplication::focusWidget(), button(rules, "Command1"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -128,16 +106,10 @@ private slots:
         QTRY_VERIFY(rules.isNull());
     }
 
-    void about_shows_version_and_title_and_ok_closes_it()
+    void about_closes_with_ok()
     {
         QPointer<Form2> about = new Form2;
         QVERIFY(show_active(about));
-        QCOMPARE(about->windowTitle(), QStringLiteral("Informazioni su Brastola"));
-        QCOMPARE(text_of(about, "Lblversion"), QStringLiteral("Versione 1.0.0"));
-        QCOMPARE(text_of(about, "Lbltitle"), QStringLiteral("Brastola"));
-        QCOMPARE(text_of(about, "Label1"), QStringLiteral("Brastola"));
-        QCOMPARE(text_of(about, "Label2"), QStringLiteral("Vince chi toglie l'ultimo fiammifero !!!"));
-        QCOMPARE(text_of(about, "Label5"), QStringLiteral("Stai attento a quello che fai!"));
         QCOMPARE(QApplication::focusWidget(), button(about, "Command1"));
         QTest::mouseClick(button(about, "Command1"), Qt::LeftButton);
         QTRY_VERIFY(about.isNull());
