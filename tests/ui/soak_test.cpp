@@ -1,10 +1,11 @@
 // Thousands of random player actions on the real windows, with the game's
-// invariants checked after each. A failure names the seed and the event, so
-// BRASTOLA_SOAK_SEED=<seed> replays it.
+// invariants checked after each. A failure names the seed, the event and the
+// action, so BRASTOLA_SOAK_SEED=<seed> replays it.
 
 #include "board.h"
 #include "classic.h"
 #include "form1.h"
+#include "message_closer.h"
 #include "row_view.h"
 #include "scripted_services.h"
 
@@ -13,11 +14,10 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
+#include <functional>
 #include <random>
 
 using namespace brastola;
@@ -40,6 +40,12 @@ bool reachable(QAction *action)
     return true;
 }
 
+struct Action {
+    const char *name;
+    double weight;                // weighted towards playing, so that games reach their end
+    std::function<QString()> run;  // returns what exactly it did
+};
+
 }  // namespace
 
 class SoakTest : public QObject {
@@ -48,7 +54,8 @@ class SoakTest : public QObject {
     testing::ScriptedServices services;
     QPointer<Form1> window;
     std::mt19937 chance;
-    QString failure;
+    GameState before;         // as the player's last OK found it
+    RowValues computer_move;  // highlighted during the last pause with a move on show
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(chance); }
 
@@ -70,73 +77,91 @@ class SoakTest : public QObject {
         return nullptr;
     }
 
-    QString act()
+    QString click(const QString &name)
     {
-        // Weighted towards playing, so that games reach their end.
-        const int kind = pick(20);
-        if (kind < 8) {  // a press of any button anywhere on a row
-            const int r = 1 + pick(5);
-            auto *row = find<RowView>(QStringLiteral("Picture%1").arg(r));
-            if (!row->isVisible())
-                return QStringLiteral("row %1 hidden").arg(r);
-            const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-            const QPoint at(pick(row->width()), pick(row->height()));
-            QTest::mouseClick(row, buttons[pick(3)], {}, at);
-            return QStringLiteral("click row %1 at %2,%3").arg(r).arg(at.x()).arg(at.y());
-        }
-        if (kind < 14) {
-            const char *names[] = {"Command3", "Command3", "Command3", "Command3", "Command4",
-                                   "Command1", "Option1", "Option2", "Option3", "Command2"};
-            const int choice = pick(10) != 0 ? pick(5) : 5 + pick(pick(10) == 0 ? 5 : 4);  // "Fine" seldom
-            const char *name = names[choice];
-            QTest::mouseClick(find(QLatin1String(name)), Qt::LeftButton, {}, QPoint(5, 5));
-            if (choice == 4 && pick(2)) {  // take the hint's advice, as players do
-                QTest::mouseClick(find(QStringLiteral("Command3")), Qt::LeftButton, {}, QPoint(5, 5));
-                return QStringLiteral("Command4, Command3");
-            }
-            return QString::fromLatin1(name);
-        }
-        switch (kind) {
-        case 14: {
-            const QList<QAction *> actions = window->findChildren<QAction *>();
-            QAction *action = actions[pick(static_cast<int>(actions.size()))];
-            if (action->objectName() == QLatin1String("Menu1_3") && pick(20) != 0)
-                return QStringLiteral("Fine spared");
-            if (!reachable(action) || action->menu() || action->isSeparator())
-                return QStringLiteral("%1 out of reach").arg(action->objectName());
-            action->trigger();
-            return action->objectName();
-        }
-        case 15: {
-            const Qt::Key keys[] = {Qt::Key_A, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_N, Qt::Key_E};
-            const Qt::Key key = keys[pick(pick(20) == 0 ? 6 : pick(3) == 0 ? 5 : 4)];
-            QTest::keyClick(window, key, Qt::ControlModifier);
-            return QStringLiteral("Ctrl+key %1").arg(key, 0, 16);
-        }
-        case 16:
-            window->showMinimized();
-            window->showNormal();
-            return QStringLiteral("minimise, restore");
-        case 17: {  // keys for whatever has the focus
-            const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Up, Qt::Key_Down};
-            const Qt::Key key = keys[pick(5)];
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.data(), key);
-            return QStringLiteral("key %1").arg(key, 0, 16);
-        }
-        default: {  // the rules and about windows come and go
-            for (const char *name : {"Form2", "Form3"})
-                if (QWidget *w = top_level(name); w && pick(2)) {
-                    QTest::mouseClick(w->findChild<QWidget *>(QStringLiteral("Command1")), Qt::LeftButton);
-                    return QStringLiteral("OK on %1").arg(QLatin1String(name));
-                }
-            QAction *open = find<QAction>(pick(2) ? QStringLiteral("menu_reg") : QStringLiteral("Menu_inf"));
-            open->trigger();
-            return open->objectName();
-        }
-        }
+        QTest::mouseClick(find(name), Qt::LeftButton, {}, QPoint(5, 5));
+        return name;
     }
 
-    bool check(QString &why) const
+    std::vector<Action> actions()
+    {
+        return {
+            {"press on a row", 400,
+             [this] {  // any button, anywhere on the row, its border included
+                 const int r = 1 + pick(5);
+                 auto *row = find<RowView>(QStringLiteral("Picture%1").arg(r));
+                 if (!row->isVisible())
+                     return QStringLiteral("row %1 hidden").arg(r);
+                 const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+                 const QPoint at(pick(row->width()), pick(row->height()));
+                 QTest::mouseClick(row, buttons[pick(3)], {}, at);
+                 return QStringLiteral("row %1 at %2,%3").arg(r).arg(at.x()).arg(at.y());
+             }},
+            {"OK", 216, [this] { return click(QStringLiteral("Command3")); }},
+            {"Aiuto", 27, [this] { return click(QStringLiteral("Command4")); }},
+            {"Aiuto, then OK as advised", 27,
+             [this] {
+                 click(QStringLiteral("Command4"));
+                 before = window->state();
+                 return click(QStringLiteral("Command3"));
+             }},
+            {"Nuova partita", 10, [this] { return click(QStringLiteral("Command1")); }},
+            {"difficulty button", 20, [this] { return click(QStringLiteral("Option%1").arg(1 + pick(3))); }},
+            {"menu item", 50,
+             [this] {
+                 const QList<QAction *> all = window->findChildren<QAction *>();
+                 QAction *action = all[pick(static_cast<int>(all.size()))];
+                 if (action->objectName() == QLatin1String("Menu1_3"))
+                     return QStringLiteral("Fine spared");  // its own action below
+                 if (!reachable(action) || action->menu() || action->isSeparator())
+                     return QStringLiteral("%1 out of reach").arg(action->objectName());
+                 action->trigger();
+                 return action->objectName();
+             }},
+            {"shortcut", 47,
+             [this] {
+                 const Qt::Key keys[] = {Qt::Key_A, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_N};
+                 const Qt::Key key = keys[pick(5)];
+                 QTest::keyClick(window, key, Qt::ControlModifier);
+                 return QKeySequence(Qt::ControlModifier | key).toString();
+             }},
+            {"key to the focus", 50,
+             [this] {
+                 const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Up, Qt::Key_Down};
+                 const Qt::Key key = keys[pick(5)];
+                 QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : window.data();
+                 QTest::keyClick(focus, key);
+                 return QStringLiteral("%1 to %2").arg(QKeySequence(key).toString(), focus->objectName());
+             }},
+            {"minimise and restore", 50,
+             [this] {
+                 window->showMinimized();
+                 window->showNormal();
+                 return QString();
+             }},
+            {"rules or about window", 100,
+             [this] {  // they come and go
+                 for (const char *name : {"Form2", "Form3"})
+                     if (QWidget *w = top_level(name); w && pick(2)) {
+                         QTest::mouseClick(w->findChild<QWidget *>(QStringLiteral("Command1")), Qt::LeftButton);
+                         return QStringLiteral("OK on %1").arg(QLatin1String(name));
+                     }
+                 QAction *open = find<QAction>(pick(2) ? QStringLiteral("menu_reg") : QStringLiteral("Menu_inf"));
+                 open->trigger();
+                 return open->objectName();
+             }},
+            {"Fine", 3,
+             [this] {
+                 switch (pick(3)) {
+                 case 0: return click(QStringLiteral("Command2"));
+                 case 1: find<QAction>(QStringLiteral("Menu1_3"))->trigger(); return QStringLiteral("menu");
+                 default: QTest::keyClick(window, Qt::Key_E, Qt::ControlModifier); return QStringLiteral("Ctrl+E");
+                 }
+             }},
+        };
+    }
+
+    bool check(const GameState &last, QString &why) const
     {
         const GameState &s = window->state();
         auto fail = [&why](const QString &text) {
@@ -158,6 +183,21 @@ class SoakTest : public QObject {
             return fail(QStringLiteral("%1 rows selected").arg(selections));
         if (s.row_count == 3 && (s.matches[4] != 0 || s.matches[5] != 0))
             return fail(QStringLiteral("rows 4 and 5 in play with three rows"));
+
+        // After an exchange the board is the board before it, less the
+        // player's move, less the computer's highlighted move.
+        if (s.matches != last.matches && s.first_turn != flag_true) {
+            for (int r = 1; r <= 5; ++r) {
+                const int expected = before.matches[r] - before.selected[r] - computer_move[r];
+                if (s.matches[r] != expected)
+                    return fail(QStringLiteral("row %1 holds %2 after the exchange, not %3 - %4 - %5")
+                                    .arg(r)
+                                    .arg(s.matches[r])
+                                    .arg(before.matches[r])
+                                    .arg(before.selected[r])
+                                    .arg(computer_move[r]));
+            }
+        }
 
         auto marked = [this](const char *name) { return find<QAction>(QLatin1String(name))->isChecked(); };
         const bool levels_agree = marked("alto") == (s.level == 1) && marked("moderato") == (s.level == 2)
@@ -184,25 +224,25 @@ private slots:
         const unsigned seed = given.isEmpty() ? 20261209u : given.toUInt();
         chance.seed(seed);
         services.values.clear();
+        testing::MessageCloser closer;
 
-        QMap<QString, int> messages;
-        QTimer closer;  // message boxes are answered as they open
-        connect(&closer, &QTimer::timeout, [&messages] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                ++messages[box->text()];
-                QTest::keyClick(box->windowHandle(), Qt::Key_Return);
-            }
-        });
-        closer.start(0);
-
-        // Input during the computer's pauses must be dropped; the checks after
-        // the exchange would catch any of it that was taken.
         services.during_pause = [this] {
+            // The move on show is the one about to be taken.
+            if (window->state().selected.sum() > 0)
+                computer_move = window->state().selected;
+            // Input now must be dropped; the checks after the exchange would
+            // catch any of it that was taken.
             if (pick(2))
                 QTest::mouseClick(find(QStringLiteral("Picture%1").arg(1 + pick(3))), Qt::LeftButton, {}, QPoint(300, 40));
             else
                 QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
         };
+        const std::vector<Action> table = actions();
+        std::vector<double> weights;
+        for (const Action &a : table)
+            weights.push_back(a.weight);
+        std::discrete_distribution<std::size_t> choose(weights.begin(), weights.end());
+
         open_window();
         QElapsedTimer timer;
         timer.start();
@@ -212,12 +252,22 @@ private slots:
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 open_window();  // "Fine" ended the last one
             }
-            const QString action = act();
+            const GameState last = window->state();
+            before = last;
+            computer_move.clear();
+            const Action &action = table[choose(chance)];
+            const QString detail = action.run();
             QString why;
-            if (window && window->isVisible() && !check(why))
-                QFAIL(qPrintable(QStringLiteral("seed %1, event %2 (%3): %4").arg(seed).arg(done).arg(action, why)));
+            if (window && window->isVisible() && !check(last, why))
+                QFAIL(qPrintable(QStringLiteral("seed %1, event %2, %3 (%4): %5")
+                                     .arg(seed)
+                                     .arg(done)
+                                     .arg(QLatin1String(action.name), detail, why)));
         }
         qInfo("soak: %d events, seed %u, %lld ms", done, seed, timer.elapsed());
+        QMap<QString, int> messages;
+        for (const QString &text : closer.texts)
+            ++messages[text];
         for (auto it = messages.cbegin(); it != messages.cend(); ++it)
             qInfo("  %5d × %s", it.value(), qPrintable(it.key()));
         QCOMPARE(done, event_count);
