@@ -5,6 +5,7 @@
 #include "computer_player.h"
 #include "draws.h"
 
+#include <algorithm>
 #include <array>
 
 namespace brastola {
@@ -239,17 +240,33 @@ void Game::give_hint(bool mark_as_shown)
 
 void Game::Picture_MouseDown(int row, float x, float scale_width)
 {
+    select_matches(row, clicked_count(x, scale_width, state_.matches[row]));
+}
+
+void Game::Picture_KeyDown(int row, RowKey key)
+{
+    const int now = state_.selected[row];
+    switch (key) {
+    case RowKey::more: select_matches(row, now + 1); break;
+    case RowKey::fewer: select_matches(row, now - 1); break;
+    case RowKey::none: select_matches(row, 0); break;
+    case RowKey::whole: select_matches(row, state_.matches[row]); break;
+    }
+}
+
+void Game::select_matches(int row, int count)
+{
     const std::int16_t old = state_.selected[row];
-    const std::int16_t count = clicked_count(x, scale_width, state_.matches[row]);
+    const auto chosen = static_cast<std::int16_t>(std::clamp(count, 0, static_cast<int>(state_.matches[row])));
     state_.selected.clear();
-    state_.selected[row] = count;
+    state_.selected[row] = chosen;
     draw_board(frontend_, state_);
     for (int r = 1; r <= row_total; ++r) {
         const auto kept = static_cast<std::int16_t>(state_.matches[r] - state_.selected[r]);
         frontend_.set_caption(remaining_label(r), r == row ? count_text(kept) : "");
     }
-    // The hint's proposal stands only while the click reproduces it.
-    const bool keeps_hint = state_.hint_shown == flag_true && count == old && count != 0;
+    // The hint's proposal stands only while the selection reproduces it.
+    const bool keeps_hint = state_.hint_shown == flag_true && chosen == old && chosen != 0;
     state_.hint_shown = keeps_hint ? flag_true : flag_false;
 }
 

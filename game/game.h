@@ -50,6 +50,15 @@ public:
     // scale_width wide, both in the same unit.
     void Picture_MouseDown(int row, float x, float scale_width);
 
+    // A key on a row that has the focus changes its selection, always
+    // counted from the left end of the row, as a click would.
+    enum class RowKey { more, fewer, none, whole };
+    void Picture_KeyDown(int row, RowKey key);
+
+    // Selects `count` matches of the row, clamped to 0 .. its matches, and
+    // nothing elsewhere, with every effect of a click that selects as many.
+    void select_matches(int row, int count);
+
 private:
     void set_level(std::int16_t level);
     void choose_level(std::int16_t level);

@@ -66,3 +66,70 @@ TEST(PictureMouseDown, KeepsTheHintMarkOnlyForTheSameSelection)
     g.click(1, 0);
     EXPECT_EQ(g.game.state().hint_shown, 0);
 }
+
+// A key selection is a click that selects as many: the same state, labels
+// and drawing, whatever the count asked for.
+TEST(SelectMatches, DoesWhatTheClickForThatCountDoes)
+{
+    for (int count : {-1, 0, 1, 4, 7, 8, 30}) {
+        StartedGame keyed, clicked;
+        for (StartedGame *g : {&keyed, &clicked}) {
+            g->deal({5, 7, 9, 3, 4});
+            g->click(1, 2);  // a selection elsewhere, to be dropped
+        }
+        keyed.game.select_matches(2, count);
+        clicked.click(2, std::clamp(count, 0, 7));
+        EXPECT_EQ(keyed.game.state(), clicked.game.state()) << count;
+        EXPECT_EQ(keyed.platform.captions, clicked.platform.captions) << count;
+        EXPECT_EQ(keyed.platform.rows, clicked.platform.rows) << count;
+        EXPECT_EQ(keyed.game.state().selected, position({0, static_cast<std::int16_t>(std::clamp(count, 0, 7)), 0, 0, 0}));
+    }
+}
+
+TEST(PictureKeyDown, StepsFromTheLeftEndOfTheRow)
+{
+    using Key = Game::RowKey;
+    StartedGame g;
+    g.deal({5, 7, 9, 3, 4});
+    auto key = [&g](int row, Key k) {
+        g.game.Picture_KeyDown(row, k);
+        return g.game.state().selected[row];
+    };
+    EXPECT_EQ(key(2, Key::fewer), 0);  // nothing below nothing
+    EXPECT_EQ(g.platform.caption(Control::Label7), " 7");
+    EXPECT_EQ(key(2, Key::more), 1);
+    EXPECT_EQ(g.platform.drawn(2, MatchStyle::selected), 1);
+    EXPECT_EQ(g.platform.row(2).back().style, MatchStyle::selected);  // the leftmost match
+    EXPECT_EQ(key(2, Key::whole), 7);
+    EXPECT_EQ(key(2, Key::more), 7);  // nothing beyond the whole row
+    EXPECT_EQ(g.platform.caption(Control::Label7), " 0");
+    EXPECT_EQ(key(2, Key::fewer), 6);
+    EXPECT_EQ(key(4, Key::more), 1);  // another row: the first one is dropped
+    EXPECT_EQ(g.game.state().selected, position({0, 0, 0, 1, 0}));
+    EXPECT_EQ(g.platform.remaining_labels(), (Labels{"", "", "", " 2", ""}));
+    EXPECT_EQ(key(4, Key::none), 0);
+    EXPECT_EQ(g.platform.caption(Control::Label9), " 3");
+    expect_board_shows(g.platform, g.game.state());
+}
+
+// As with clicks, the hint's mark survives only keys that leave its
+// proposal as it was.
+TEST(PictureKeyDown, KeepsTheHintMarkOnlyForTheSameSelection)
+{
+    using Key = Game::RowKey;
+    StartedGame g;
+    g.deal_position({0, 0, 7, 0, 0});
+    g.game.Command4_Click();  // proposes the whole row
+    g.game.Picture_KeyDown(3, Key::more);
+    g.game.Picture_KeyDown(3, Key::whole);
+    EXPECT_EQ(g.game.state().hint_shown, -1);
+    g.game.Picture_KeyDown(3, Key::fewer);
+    g.game.Picture_KeyDown(3, Key::more);  // back to the proposal, the mark gone
+    EXPECT_EQ(g.game.state().selected[3], 7);
+    EXPECT_EQ(g.game.state().hint_shown, 0);
+
+    g.deal_position({3, 4, 5, 0, 0});
+    g.game.Command4_Click();  // two of row 1
+    g.game.Picture_KeyDown(2, Key::none);  // nothing, in another row
+    EXPECT_EQ(g.game.state().hint_shown, 0);
+}
