@@ -4,7 +4,9 @@
 #include "controls.h"
 #include "form2.h"
 #include "form3.h"
+#include "option_button.h"
 #include "picture_button.h"
+#include "picture_holder.h"
 #include "pictures.h"
 #include "row_view.h"
 
@@ -16,7 +18,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QMessageBox>
-#include <QRadioButton>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
@@ -95,6 +96,17 @@ QString from_utf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A count label is read with its row, so that a reader does not announce a
+// bare number: "Riga 2, fiammiferi: 7", "Riga 2, ne resterebbero: 4".
+QString label_reading(Control label, const QString &text)
+{
+    const int index = static_cast<int>(label) - static_cast<int>(Control::Label1);
+    const QString number = text.trimmed();
+    if (index < 5)
+        return QStringLiteral("Riga %1, fiammiferi: %2").arg(index + 1).arg(number);
+    return number.isEmpty() ? QString() : QStringLiteral("Riga %1, ne resterebbero: %2").arg(index - 4).arg(number);
+}
+
 // The rules and about windows exist once at most: shown again, not copied.
 template <typename Window>
 void show_single(QPointer<Window> &window)
@@ -150,14 +162,23 @@ void Form1::build_board(QWidget *client)
                    classic_font(9.6, false, true));
     }
     for (int r = 1; r <= 5; ++r) {
-        auto *row = new RowView(image_list_, client);
+        auto *row = new RowView(r, image_list_, client);
         row->setObjectName(QLatin1String(control_name(row_control(r))));
         row->setGeometry(twips_rect(720, 120 + 1080 * (r - 1), 4092, 1050));
         row->setCursor(hand_cursor());
         row->setToolTip(tooltip_text);
+        for (Control label : {count_label(r), remaining_label(r)})
+            client->findChild<QLabel *>(QLatin1String(control_name(label)))->setBuddy(row);
         connect(row, &RowView::pressed, this, [this, r](float x, float scale_width) {
             run([this, r, x, scale_width] { game_.Picture_MouseDown(r, x, scale_width); });
         });
+        connect(row, &RowView::keyed, this, [this, r](Game::RowKey key) {
+            run([this, r, key] { game_.Picture_KeyDown(r, key); });
+        });
+        connect(row, &RowView::count_requested, this, [this, r](int count) {
+            run([this, r, count] { game_.select_matches(r, count); });
+        });
+        connect(row, &RowView::confirmed, this, handler(&Game::Command3_Click));
     }
 }
 
@@ -188,14 +209,13 @@ void Form1::build_buttons(QWidget *client)
         {"Option2", "Moderato", twips_rect(120, 440, 1092, 252), &Game::Option2_Click},
         {"Option3", "Basso", twips_rect(120, 680, 972, 252), &Game::Option3_Click},
     };
-    QWidget *previous = new_game;
+    std::vector<QWidget *> tab_order = {new_game};
     for (const auto &o : options) {
-        auto *option = new QRadioButton(QString::fromUtf8(o.caption), frame);
+        auto *option = new OptionButton(QString::fromUtf8(o.caption), frame);
         option->setObjectName(QLatin1String(o.name));
         option->setGeometry(o.geometry);
         connect(option, &QRadioButton::clicked, this, handler(o.click));
-        setTabOrder(previous, option);
-        previous = option;
+        tab_order.push_back(option);
     }
 
     auto *hint = make_button(client, "Command4", QStringLiteral("Aiuto"), twips_rect(4920, 4080, 1452, 372), bold);
@@ -203,9 +223,12 @@ void Form1::build_buttons(QWidget *client)
     auto *end = make_button(client, "Command2", QStringLiteral("Fine"), twips_rect(4920, 4560, 1452, 372), bold);
     connect(end, &QPushButton::clicked, this, &Form1::end_program);
 
-    setTabOrder(previous, ok);
-    setTabOrder(ok, hint);
-    setTabOrder(hint, end);
+    // The rows, which only the keyboard needs, come last.
+    tab_order.insert(tab_order.end(), {ok, hint, end});
+    for (int r = 1; r <= 5; ++r)
+        tab_order.push_back(client->findChild<RowView *>(QLatin1String(control_name(row_control(r)))));
+    for (std::size_t i = 1; i < tab_order.size(); ++i)
+        setTabOrder(tab_order[i - 1], tab_order[i]);
     new_game->setFocus();
 
     QLabel *credit = make_label(client, "Label11", credit_text, twips_rect(4800, 4920, 1812, 672));
@@ -215,21 +238,10 @@ void Form1::build_buttons(QWidget *client)
 
 void Form1::build_pictures(QWidget *client)
 {
-    const struct {
-        const char *name;
-        QRect geometry;
-        QPixmap picture;
-    } holders[] = {
-        {"fia", twips_rect(4920, 4200, 156, 984), match_image()},
-        {"fia_v", twips_rect(5160, 4200, 372, 972), computer_sad()},
-        {"fia_p", twips_rect(5640, 4200, 372, 972), computer_tongue()},
-        {"fia_p0", twips_rect(6120, 4200, 372, 972), computer_grin()},
-    };
-    for (const auto &h : holders) {
-        QLabel *holder = make_label(client, h.name, {}, h.geometry);
-        holder->setPixmap(h.picture);
-        holder->hide();
-    }
+    new PictureHolder("fia", match_image(), QStringLiteral("Un fiammifero"), this);
+    new PictureHolder("fia_v", computer_sad(), QStringLiteral("Il computer, triste"), this);
+    new PictureHolder("fia_p", computer_tongue(), QStringLiteral("Il computer che fa la linguaccia"), this);
+    new PictureHolder("fia_p0", computer_grin(), QStringLiteral("Il computer che sogghigna"), this);
 
     QLabel *end_picture = make_label(client, "Picture6", {}, twips_rect(120, 0, 4812, 5532));
     end_picture->setPixmap(computer_grin());
@@ -311,8 +323,9 @@ void Form1::hold_controls()
         hold<QLabel>(count_label(r));
         hold<QLabel>(remaining_label(r));
     }
-    for (Control c : {Control::Picture6, Control::fia, Control::fia_v, Control::fia_p0, Control::fia_p})
-        hold<QLabel>(c);
+    hold<QLabel>(Control::Picture6);
+    for (Control c : {Control::fia, Control::fia_v, Control::fia_p0, Control::fia_p})
+        hold<PictureHolder>(c);
     for (Control c : {Control::Option1, Control::Option2, Control::Option3})
         hold<QRadioButton>(c);
     for (Control c : checkable_items) {
@@ -422,7 +435,9 @@ void Form1::show_message(std::string_view text)
 
 void Form1::set_caption(Control label, std::string_view text)
 {
-    control<QLabel>(label)->setText(from_utf8(text));
+    auto *shown = control<QLabel>(label);
+    shown->setText(from_utf8(text));
+    shown->setAccessibleName(label_reading(label, shown->text()));
 }
 
 void Form1::set_visible(Control c, bool visible)
@@ -451,12 +466,15 @@ bool Form1::select_option(Control option)
 
 void Form1::show_picture(Control box, Control holder)
 {
-    control<QLabel>(box)->setPixmap(control<QLabel>(holder)->pixmap());
+    auto *shown = control<QLabel>(box);
+    const auto *held = control<PictureHolder>(holder);
+    shown->setPixmap(held->pixmap());
+    shown->setAccessibleName(held->description());
 }
 
 std::int16_t Form1::load_match_image()
 {
-    image_list_.add(control<QLabel>(Control::fia)->pixmap(), Qt::white);
+    image_list_.add(control<PictureHolder>(Control::fia)->pixmap(), Qt::white);
     return static_cast<std::int16_t>(image_list_.image_width());
 }
 

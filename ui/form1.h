@@ -11,9 +11,7 @@
 #include <functional>
 
 class QAction;
-class QLabel;
 class QMenu;
-class QRadioButton;
 
 namespace brastola::ui {
 

@@ -3,17 +3,92 @@
 #include "classic.h"
 #include "image_list.h"
 
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include <cmath>
 
 namespace brastola::ui {
 
-RowView::RowView(const ImageList &images, QWidget *parent) : QFrame(parent), images_(images)
+// A row is read as a slider: its value is the number of matches selected,
+// from none to the whole row, and a reader may set it.
+class RowAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit RowAccessible(RowView *row) : QAccessibleWidget(row, QAccessible::Slider) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name: return row()->name();
+        case QAccessible::Description: return row()->description();
+        case QAccessible::Value: return QString::number(row()->selected_shown());
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+
+    QVariant currentValue() const override { return row()->selected_shown(); }
+    void setCurrentValue(const QVariant &value) override { emit row()->count_requested(value.toInt()); }
+    QVariant maximumValue() const override { return row()->matches_shown(); }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    RowView *row() const { return static_cast<RowView *>(widget()); }
+};
+
+namespace {
+
+QAccessibleInterface *row_accessible(const QString &class_name, QObject *object)
 {
+    if (class_name == QLatin1String(RowView::staticMetaObject.className()))
+        return new RowAccessible(static_cast<RowView *>(object));
+    return nullptr;
+}
+
+QString matches_text(int n)
+{
+    if (n == 0)
+        return QStringLiteral("nessun fiammifero");
+    return n == 1 ? QStringLiteral("1 fiammifero") : QStringLiteral("%1 fiammiferi").arg(n);
+}
+
+QString selected_text(int n)
+{
+    if (n == 0)
+        return QStringLiteral("nessuno selezionato");
+    return n == 1 ? QStringLiteral("1 selezionato") : QStringLiteral("%1 selezionati").arg(n);
+}
+
+}  // namespace
+
+RowView::RowView(int row, const ImageList &images, QWidget *parent) : QFrame(parent), row_(row), images_(images)
+{
+    static const bool factory_installed = (QAccessible::installFactory(row_accessible), true);
+    Q_UNUSED(factory_installed);
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Only the keyboard brings the focus here: a click leaves it where it was.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+QString RowView::name() const
+{
+    return QStringLiteral("Riga %1").arg(row_);
+}
+
+QString RowView::description() const
+{
+    if (matches_shown_ == 0)
+        return matches_text(0);
+    return matches_text(matches_shown_) + QStringLiteral(", ") + selected_text(selected_shown_);
 }
 
 void RowView::resizeEvent(QResizeEvent *event)
@@ -26,6 +101,7 @@ void RowView::resizeEvent(QResizeEvent *event)
 void RowView::clear()
 {
     drawing_.fill(colour::desktop);
+    matches_shown_ = selected_shown_ = 0;
     show_change(drawing_.rect());
 }
 
@@ -33,18 +109,46 @@ void RowView::draw_match(double x, double y, MatchStyle style)
 {
     const QPoint at(static_cast<int>(std::lround(points_to_pixels(x))),
                     static_cast<int>(std::lround(points_to_pixels(y))));
+    ++matches_shown_;
+    selected_shown_ += style == MatchStyle::selected;
     show_change(images_.draw(drawing_, at, style));
 }
 
 void RowView::show_change(const QRect &area)
 {
     update(area.translated(contentsRect().topLeft()) & contentsRect());
+    // A row is drawn a match at a time: readers hear of it once it is whole,
+    // when the event loop next runs (the pauses run it too).
+    if (!announcing_) {
+        announcing_ = true;
+        QMetaObject::invokeMethod(this, &RowView::announce, Qt::QueuedConnection);
+    }
+}
+
+void RowView::announce()
+{
+    announcing_ = false;
+    const QString now = description();
+    if (now == announced_)
+        return;
+    announced_ = now;
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleValueChangeEvent value(this, selected_shown_);
+    QAccessible::updateAccessibility(&value);
 }
 
 void RowView::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
+    QStylePainter painter(this);
     painter.drawImage(contentsRect().topLeft(), drawing_);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = contentsRect().adjusted(1, 1, -1, -1);
+        focus.backgroundColor = colour::desktop;
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
     painter.end();
     QFrame::paintEvent(event);  // the sunken border
 }
@@ -56,6 +160,22 @@ void RowView::mousePressEvent(QMouseEvent *event)
         return;  // the border is not part of the row
     emit pressed(static_cast<float>(event->position().x() - area.left()),
                  static_cast<float>(area.width()));
+}
+
+void RowView::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Up: emit keyed(Game::RowKey::more); break;
+    case Qt::Key_Left:
+    case Qt::Key_Down: emit keyed(Game::RowKey::fewer); break;
+    case Qt::Key_Home: emit keyed(Game::RowKey::none); break;
+    case Qt::Key_End: emit keyed(Game::RowKey::whole); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: emit confirmed(); break;
+    default: QFrame::keyPressEvent(event); return;
+    }
 }
 
 }  // namespace brastola::ui

@@ -4,6 +4,7 @@
 #include "message_closer.h"
 #include "row_slots.h"
 #include "row_view.h"
+#include "picture_holder.h"
 #include "pictures.h"
 #include "positions.h"
 #include "scripted_services.h"
@@ -304,7 +305,7 @@ private slots:
         const std::pair<const char *, QPixmap> holders[] = {
             {"fia", match_image()}, {"fia_v", computer_sad()}, {"fia_p0", computer_grin()}, {"fia_p", computer_tongue()}};
         for (const auto &[name, picture] : holders)
-            QVERIFY2(find<QLabel>(name)->pixmap().toImage() == picture.toImage(), name);
+            QVERIFY2(find<PictureHolder>(name)->pixmap().toImage() == picture.toImage(), name);
     }
 
     // A pixel either side of a slot boundary selects what its slot selects,

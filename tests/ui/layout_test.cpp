@@ -48,6 +48,7 @@ struct Control {
 const char *const row_view = "brastola::ui::RowView";
 const char *const label = "QLabel";
 const char *const button = "QPushButton";
+const char *const option = "brastola::ui::OptionButton";
 
 QString caption_of(const QWidget *w)
 {
@@ -144,16 +145,12 @@ private slots:
             {"Command3", "brastola::ui::PictureButton", "OK", {4920, 0, 1452, 2520}, {20, true}},
             {"Command1", button, "Nuova partita", {4920, 2640, 1452, 372}, bold},
             {"Frame1", "QGroupBox", "Grado di difficoltà", {4920, 3000, 1452, 972}, plain},
-            {"Option1", "QRadioButton", "Alto", {120, 200, 1212, 252}, plain},
-            {"Option2", "QRadioButton", "Moderato", {120, 440, 1092, 252}, plain},
-            {"Option3", "QRadioButton", "Basso", {120, 680, 972, 252}, plain},
+            {"Option1", option, "Alto", {120, 200, 1212, 252}, plain},
+            {"Option2", option, "Moderato", {120, 440, 1092, 252}, plain},
+            {"Option3", option, "Basso", {120, 680, 972, 252}, plain},
             {"Command4", button, "Aiuto", {4920, 4080, 1452, 372}, bold},
             {"Command2", button, "Fine", {4920, 4560, 1452, 372}, bold},
             {"Label11", label, nullptr, {4800, 4920, 1812, 672}, plain},
-            {"fia", label, nullptr, {4920, 4200, 156, 984}, {}, false},
-            {"fia_v", label, nullptr, {5160, 4200, 372, 972}, {}, false},
-            {"fia_p", label, nullptr, {5640, 4200, 372, 972}, {}, false},
-            {"fia_p0", label, nullptr, {6120, 4200, 372, 972}, {}, false},
         };
         table.insert(table.end(), others.begin(), others.end());
         const QString diff = differences(window, table);

@@ -5,10 +5,10 @@
 
 #include "classic.h"
 #include "form1.h"
+#include "pictures.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QPainter>
 
 #include <cstdio>
@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
 
     // The end picture would hide the rows: the computer is drawn smaller,
     // without its grey ground, so that both show.
-    QImage grin = window.findChild<QLabel *>(QStringLiteral("fia_p0"))->pixmap().toImage();
+    QImage grin = ui::computer_grin().toImage();
     grin = grin.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < grin.height(); ++y)
         for (int x = 0; x < grin.width(); ++x)
