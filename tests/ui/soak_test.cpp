@@ -125,10 +125,11 @@ class SoakTest : public QObject {
                  QTest::keyClick(window, key, Qt::ControlModifier);
                  return QKeySequence(Qt::ControlModifier | key).toString();
              }},
-            {"key to the focus", 50,
+            {"key to the focus", 80,
              [this] {
-                 const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Up, Qt::Key_Down};
-                 const Qt::Key key = keys[pick(5)];
+                 const Qt::Key keys[] = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Up,
+                                         Qt::Key_Down, Qt::Key_Left,    Qt::Key_Right, Qt::Key_Home,   Qt::Key_End};
+                 const Qt::Key key = keys[pick(static_cast<int>(std::size(keys)))];
                  QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : window.data();
                  QTest::keyClick(focus, key);
                  return QStringLiteral("%1 to %2").arg(QKeySequence(key).toString(), focus->objectName());
