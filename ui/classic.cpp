@@ -3,10 +3,18 @@
 #include "pictures.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QGridLayout>
+#include <QMessageBox>
 #include <QPalette>
+#include <QScreen>
+#include <QStyle>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace brastola::ui {
@@ -57,6 +65,70 @@ void apply_classic_look(QApplication &app)
     app.setFont(classic_font());
 }
 
+namespace {
+
+void fit_on_screen(QWidget &window)
+{
+    const QRect free = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    // A window larger than the screen keeps its top-left corner in view.
+    const QPoint at(std::max(free.left(), std::min(frame.left(), free.right() + 1 - frame.width())),
+                    std::max(free.top(), std::min(frame.top(), free.bottom() + 1 - frame.height())));
+    if (at != frame.topLeft())
+        window.move(at);
+}
+
+class ScreenKeeper : public QObject {
+public:
+    explicit ScreenKeeper(QWidget &window) : QObject(&window) { window.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *target, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            // The window manager frames the window after it is shown.
+            QTimer::singleShot(0, target, [window = static_cast<QWidget *>(target)] { fit_on_screen(*window); });
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void keep_on_screen(QWidget &window)
+{
+    new ScreenKeeper(window);
+}
+
+void make_classic(QMessageBox &box)
+{
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    auto *text = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    text->setAlignment(Qt::AlignCenter);
+    box.findChild<QDialogButtonBox *>()->setCenterButtons(true);
+    // Qt indents the text where an icon would stand; without one, the
+    // margins are even.
+    auto *grid = static_cast<QGridLayout *>(box.layout());
+    for (int i = 0; i < grid->count(); ++i)
+        if (QSpacerItem *indent = grid->itemAt(i)->spacerItem())
+            indent->changeSize(0, 0);
+    grid->setHorizontalSpacing(0);
+
+    // The title bar holds the icon, the caption in a bold face and the close
+    // box, and some window managers add minimise and maximise boxes whatever
+    // the window asks for: a box that a short text makes narrow would cut
+    // the caption down to an ellipsis. Each box is about as wide as the bar
+    // is high.
+    QFont title_font = box.font();
+    title_font.setBold(true);
+    const int bar = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    const int title_width = QFontMetrics(title_font).horizontalAdvance(box.windowTitle()) + 6 * bar;
+    const QMargins margins = box.layout()->contentsMargins();
+    const int text_width = text->fontMetrics().horizontalAdvance(text->text());
+    text->setMinimumWidth(std::max(text_width, title_width - margins.left() - margins.right()));
+}
+
 void make_tool_window(QWidget &window, const QString &name, const QString &title, const QRect &client)
 {
     window.setObjectName(name);
@@ -68,6 +140,7 @@ void make_tool_window(QWidget &window, const QString &name, const QString &title
     window.setAttribute(Qt::WA_DeleteOnClose);
     window.setGeometry(client);
     window.setFixedSize(client.size());
+    keep_on_screen(window);
 }
 
 }  // namespace brastola::ui

@@ -145,6 +145,7 @@ Form1::Form1(Services services, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
     setGeometry(QRect(QPoint(twips(2292), twips(1056) - client->y()), size()));
+    keep_on_screen(*this);
 
     game_.Form_Load();
 }
@@ -430,6 +431,7 @@ void Form1::Menu_inf_Click()
 void Form1::show_message(std::string_view text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Brastola"), from_utf8(text), QMessageBox::Ok, this);
+    make_classic(box);
     box.exec();
 }
 

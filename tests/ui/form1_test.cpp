@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -437,6 +438,51 @@ private slots:
         QCOMPARE(s.level, 1);
         QVERIFY(find<QRadioButton>("Option1")->isChecked());
         QCOMPARE(text("Label6"), QString());
+    }
+
+    // A short message still shows the whole caption in its title bar, which
+    // asks for the window's icon and a close box, and nothing else.
+    void message_boxes_as_a_classic_desktop_shows_them()
+    {
+        MessageCloser closer;
+        QStringList faults;
+        closer.open = [&](const QString &text) {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            const Qt::WindowFlags flags = box->windowFlags();
+            const bool close_box_only = flags.testFlag(Qt::CustomizeWindowHint)
+                                        && flags.testFlag(Qt::WindowCloseButtonHint)
+                                        && !flags.testFlag(Qt::WindowMinimizeButtonHint)
+                                        && !flags.testFlag(Qt::WindowMaximizeButtonHint);
+            if (!close_box_only)
+                faults << text + QStringLiteral(": title bar buttons");
+            QFont bold = box->font();
+            bold.setBold(true);
+            const int bar = box->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, box);
+            // Room for the icon and the close box, and for the minimise and
+            // maximise boxes some window managers draw all the same.
+            if (box->width() < QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 5 * bar)
+                faults << text + QStringLiteral(": %1 pixels wide").arg(box->width());
+            auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            auto *ok = box->button(QMessageBox::Ok);
+            const QRect written = label->geometry();
+            const int text_left = written.left() + (written.width() - label->fontMetrics().horizontalAdvance(text)) / 2;
+            const int text_right = text_left + label->fontMetrics().horizontalAdvance(text);
+            if (std::abs(text_left - (box->width() - text_right)) > 2)
+                faults << text + QStringLiteral(": margins %1 and %2").arg(text_left).arg(box->width() - text_right);
+            const int ok_centre = ok->mapTo(box, ok->rect().center()).x();
+            if (std::abs(ok_centre - box->width() / 2) > 1 || ok->mapTo(box, QPoint()).y() < written.bottom())
+                faults << text + QStringLiteral(": OK not centred below the text");
+        };
+        press("Command3");  // "Inizia una nuova partita!"
+        deal({1, 1, 1, 1, 1});
+        for (int r = 1; r <= 5 && window->state().matches.sum() > 0; ++r)
+            if (window->state().matches[r] > 0) {
+                click_row(r, 1);
+                press("Command3");
+            }
+        QCOMPARE(closer.texts.last(), QStringLiteral("HAI VINTO !!!"));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        QVERIFY(closer.all_plain);
     }
 
     void the_real_pause_lasts_at_least_a_second()
