@@ -26,12 +26,12 @@ namespace brastola::ui {
 namespace {
 
 const QString tooltip_text = QStringLiteral("Vince chi toglie l'ultimo fiammifero");
+const QString credit_text = QStringLiteral("Il gioco dei fiammiferi\n© 2026 gli autori di Brastola");
+
 constexpr Control checkable_items[] = {
     Control::alto, Control::moderato, Control::basso, Control::menu_3r,
     Control::menu_5r, Control::menu_5, Control::menu_11, Control::menu_22,
 };
-
-const QString credit_text = QStringLiteral("Il gioco dei fiammiferi\n© 2026 gli autori di Brastola");
 
 // While the game holds the thread (pauses, message boxes) the player's input
 // is dropped, except what goes to the message box on screen: it must not be
@@ -100,11 +100,14 @@ QString from_utf8(std::string_view text)
 // bare number: "Riga 2, fiammiferi: 7", "Riga 2, ne resterebbero: 4".
 QString label_reading(Control label, const QString &text)
 {
-    const int index = static_cast<int>(label) - static_cast<int>(Control::Label1);
     const QString number = text.trimmed();
-    if (index < 5)
-        return QStringLiteral("Riga %1, fiammiferi: %2").arg(index + 1).arg(number);
-    return number.isEmpty() ? QString() : QStringLiteral("Riga %1, ne resterebbero: %2").arg(index - 4).arg(number);
+    for (int r = 1; r <= row_total; ++r) {
+        if (label == count_label(r))
+            return QStringLiteral("Riga %1, fiammiferi: %2").arg(r).arg(number);
+        if (label == remaining_label(r) && !number.isEmpty())
+            return QStringLiteral("Riga %1, ne resterebbero: %2").arg(r).arg(number);
+    }
+    return {};
 }
 
 // The rules and about windows exist once at most: shown again, not copied.
@@ -139,6 +142,7 @@ Form1::Form1(Services services, QWidget *parent)
     build_pictures(client);
     build_menus();
     hold_controls();
+    set_tab_order();
 
     // Fixed size, and the client area below the menu bar at its design place
     // (the geometry of a window leaves its frame out).
@@ -155,12 +159,15 @@ Form1::~Form1() = default;
 void Form1::build_board(QWidget *client)
 {
     // Labels first: the rows lie above them where they overlap.
+    std::array<std::array<QLabel *, 2>, 5> labels;
     for (int r = 1; r <= 5; ++r) {
         const int top = 120 + 1080 * (r - 1);
-        make_label(client, control_name(count_label(r)), {}, twips_rect(120, top, 960, 348),
-                   classic_font(13.8, true));
-        make_label(client, control_name(remaining_label(r)), {}, twips_rect(360, 720 + 1080 * (r - 1), 708, 240),
-                   classic_font(9.6, false, true));
+        labels[r - 1] = {
+            make_label(client, control_name(count_label(r)), {}, twips_rect(120, top, 960, 348),
+                       classic_font(13.8, true)),
+            make_label(client, control_name(remaining_label(r)), {},
+                       twips_rect(360, 720 + 1080 * (r - 1), 708, 240), classic_font(9.6, false, true)),
+        };
     }
     for (int r = 1; r <= 5; ++r) {
         auto *row = new RowView(r, image_list_, client);
@@ -168,8 +175,8 @@ void Form1::build_board(QWidget *client)
         row->setGeometry(twips_rect(720, 120 + 1080 * (r - 1), 4092, 1050));
         row->setCursor(hand_cursor());
         row->setToolTip(tooltip_text);
-        for (Control label : {count_label(r), remaining_label(r)})
-            client->findChild<QLabel *>(QLatin1String(control_name(label)))->setBuddy(row);
+        for (QLabel *label : labels[r - 1])
+            label->setBuddy(row);  // read as the row's labels
         connect(row, &RowView::pressed, this, [this, r](float x, float scale_width) {
             run([this, r, x, scale_width] { game_.Picture_MouseDown(r, x, scale_width); });
         });
@@ -210,27 +217,17 @@ void Form1::build_buttons(QWidget *client)
         {"Option2", "Moderato", twips_rect(120, 440, 1092, 252), &Game::Option2_Click},
         {"Option3", "Basso", twips_rect(120, 680, 972, 252), &Game::Option3_Click},
     };
-    std::vector<QWidget *> tab_order = {new_game};
     for (const auto &o : options) {
         auto *option = new OptionButton(QString::fromUtf8(o.caption), frame);
         option->setObjectName(QLatin1String(o.name));
         option->setGeometry(o.geometry);
         connect(option, &QRadioButton::clicked, this, handler(o.click));
-        tab_order.push_back(option);
     }
 
     auto *hint = make_button(client, "Command4", QStringLiteral("Aiuto"), twips_rect(4920, 4080, 1452, 372), bold);
     connect(hint, &QPushButton::clicked, this, handler(&Game::Command4_Click));
     auto *end = make_button(client, "Command2", QStringLiteral("Fine"), twips_rect(4920, 4560, 1452, 372), bold);
     connect(end, &QPushButton::clicked, this, &Form1::end_program);
-
-    // The rows, which only the keyboard needs, come last.
-    tab_order.insert(tab_order.end(), {ok, hint, end});
-    for (int r = 1; r <= 5; ++r)
-        tab_order.push_back(client->findChild<RowView *>(QLatin1String(control_name(row_control(r)))));
-    for (std::size_t i = 1; i < tab_order.size(); ++i)
-        setTabOrder(tab_order[i - 1], tab_order[i]);
-    new_game->setFocus();
 
     QLabel *credit = make_label(client, "Label11", credit_text, twips_rect(4800, 4920, 1812, 672));
     credit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -306,6 +303,21 @@ void Form1::build_menus()
     add_item(help, "Menu_inf", QStringLiteral("Informazioni &su ..."), {},
              [this] { Menu_inf_Click(); });
 
+}
+
+void Form1::set_tab_order()
+{
+    // As designed, then the rows in play, which only the keyboard needs.
+    const char *const order[] = {"Command1", "Option1", "Option2",  "Option3",  "Command3", "Command4", "Command2",
+                                 "Picture1", "Picture2", "Picture3", "Picture4", "Picture5"};
+    QWidget *previous = nullptr;
+    for (const char *name : order) {
+        auto *next = findChild<QWidget *>(QLatin1String(name));
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+    findChild<QWidget *>(QStringLiteral("Command1"))->setFocus();
 }
 
 template <typename T>

@@ -44,6 +44,7 @@ private:
     void hold_controls();
     template <typename T>
     void hold(Control c);
+    void set_tab_order();
 
     // Runs one handler of the game, discarding input until it returns. A
     // window-state change meanwhile is handled once the handler is over.
