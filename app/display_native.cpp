@@ -5,9 +5,8 @@ namespace brastola::app {
 // Windows and macOS draw on the session's own screen, which is always there.
 const char no_screen_message[] = "";
 
-bool screen_reachable(const CommandLine &)
-{
-    return true;
-}
+ScreenProbe::ScreenProbe(const CommandLine &) : reachable_(true) {}
+
+ScreenProbe::~ScreenProbe() = default;
 
 }  // namespace brastola::app

@@ -24,15 +24,6 @@ std::string environment(const char *name)
     return value ? value : "";
 }
 
-// The same connection Qt's X11 platform opens first.
-bool x_server_answers(const std::string &display)
-{
-    xcb_connection_t *connection = xcb_connect(display.empty() ? nullptr : display.c_str(), nullptr);
-    const bool connected = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return connected;
-}
-
 // Where libwayland-client looks for the compositor's socket.
 std::string wayland_socket_path()
 {
@@ -65,11 +56,22 @@ bool wayland_compositor_answers()
 
 }  // namespace
 
-bool screen_reachable(const CommandLine &command_line)
+ScreenProbe::ScreenProbe(const CommandLine &command_line)
 {
-    if (!command_line.platform.empty() || !environment("QT_QPA_PLATFORM").empty())
-        return true;
-    return x_server_answers(command_line.x_display) || wayland_compositor_answers();
+    if (!command_line.platform.empty() || !environment("QT_QPA_PLATFORM").empty()) {
+        reachable_ = true;
+        return;
+    }
+    // The same connection Qt's X11 platform opens first.
+    const std::string &display = command_line.x_display;
+    x_connection_ = xcb_connect(display.empty() ? nullptr : display.c_str(), nullptr);
+    reachable_ = xcb_connection_has_error(x_connection_) == 0 || wayland_compositor_answers();
+}
+
+ScreenProbe::~ScreenProbe()
+{
+    if (x_connection_)
+        xcb_disconnect(x_connection_);
 }
 
 }  // namespace brastola::app

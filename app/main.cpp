@@ -5,18 +5,21 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char *argv[])
 {
     const brastola::app::CommandLine command_line = brastola::app::read_command_line(argc, argv);
     if (command_line.exit_status)
         return *command_line.exit_status;
-    if (!brastola::app::screen_reachable(command_line)) {
+    std::optional<brastola::app::ScreenProbe> screen(command_line);
+    if (!screen->reachable()) {
         std::fputs(brastola::app::no_screen_message, stderr);
         return 1;
     }
 
     QApplication app(argc, argv);
+    screen.reset();  // Qt holds its own connection now
     brastola::ui::open_start_window(app);
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "display.h"
 
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 #include <fcntl.h>
 #include <signal.h>
@@ -21,9 +22,14 @@
 #include <string>
 
 using brastola::app::CommandLine;
-using brastola::app::screen_reachable;
+using brastola::app::ScreenProbe;
 
 namespace {
+
+bool screen_reachable(const CommandLine &command_line)
+{
+    return ScreenProbe(command_line).reachable();
+}
 
 const char *const screen_variables[] = {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "QT_QPA_PLATFORM"};
 
@@ -61,10 +67,11 @@ private:
     bool bound_ = false;
 };
 
-// An Xvfb server on a display number it picks itself, stopped at the end.
+// An Xvfb server on a display number it picks itself, stopped at the end;
+// with `terminate_when_alone`, it ends by itself when its last client leaves.
 class XServer {
 public:
-    XServer()
+    explicit XServer(bool terminate_when_alone = false)
     {
         int report[2];
         if (pipe(report) != 0)
@@ -77,7 +84,8 @@ public:
             dup2(null_fd, STDERR_FILENO);
             const std::string report_fd = std::to_string(report[1]);
             execlp("Xvfb", "Xvfb", "-displayfd", report_fd.c_str(), "-nolisten", "tcp", "-screen", "0",
-                   "320x240x24", static_cast<char *>(nullptr));
+                   "320x240x24", terminate_when_alone ? "-terminate" : static_cast<char *>(nullptr),
+                   static_cast<char *>(nullptr));
             _exit(127);
         }
         close(report[1]);
@@ -111,7 +119,7 @@ private:
 
 // Every case starts with no screen variable at all and an empty runtime
 // directory of its own; the process's own variables come back afterwards.
-class ScreenProbe : public ::testing::Test {
+class ScreenProbeTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -144,12 +152,12 @@ protected:
     std::map<std::string, std::string> saved_;
 };
 
-TEST_F(ScreenProbe, NothingToConnectToIsNoScreen)
+TEST_F(ScreenProbeTest, NothingToConnectToIsNoScreen)
 {
     EXPECT_FALSE(screen_reachable(CommandLine{}));
 }
 
-TEST_F(ScreenProbe, DisplayVariableWithNoServerIsNoScreen)
+TEST_F(ScreenProbeTest, DisplayVariableWithNoServerIsNoScreen)
 {
     int number = 4242;
     while (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(number)))
@@ -158,7 +166,7 @@ TEST_F(ScreenProbe, DisplayVariableWithNoServerIsNoScreen)
     EXPECT_FALSE(screen_reachable(CommandLine{}));
 }
 
-TEST_F(ScreenProbe, RunningXServerIsAScreen)
+TEST_F(ScreenProbeTest, RunningXServerIsAScreen)
 {
     const XServer server;
     ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
@@ -166,7 +174,7 @@ TEST_F(ScreenProbe, RunningXServerIsAScreen)
     EXPECT_TRUE(screen_reachable(CommandLine{}));
 }
 
-TEST_F(ScreenProbe, DisplayOptionNamesTheXServer)
+TEST_F(ScreenProbeTest, DisplayOptionNamesTheXServer)
 {
     const XServer server;
     ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
@@ -175,7 +183,24 @@ TEST_F(ScreenProbe, DisplayOptionNamesTheXServer)
     EXPECT_TRUE(screen_reachable(command_line));
 }
 
-TEST_F(ScreenProbe, WaylandSocketNamedByWaylandDisplay)
+// The program connects after the probe; were the server left without a
+// client in between, it would reset (here: end) before that connection.
+TEST_F(ScreenProbeTest, XConnectionOutlivesTheCheckUntilTheProbeGoes)
+{
+    const XServer server(true);
+    ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+    setenv("DISPLAY", server.display().c_str(), 1);
+    std::optional<ScreenProbe> probe(CommandLine{});
+    ASSERT_TRUE(probe->reachable());
+    // Time for the server to notice a client that has left.
+    usleep(300'000);
+    xcb_connection_t *program = xcb_connect(nullptr, nullptr);
+    probe.reset();
+    EXPECT_EQ(xcb_connection_has_error(program), 0);
+    xcb_disconnect(program);
+}
+
+TEST_F(ScreenProbeTest, WaylandSocketNamedByWaylandDisplay)
 {
     const UnixSocket compositor(in_runtime_dir("wayland-7"));
     ASSERT_TRUE(compositor.bound());
@@ -184,14 +209,14 @@ TEST_F(ScreenProbe, WaylandSocketNamedByWaylandDisplay)
     EXPECT_TRUE(screen_reachable(CommandLine{}));
 }
 
-TEST_F(ScreenProbe, WaylandDefaultSocketWithoutWaylandDisplay)
+TEST_F(ScreenProbeTest, WaylandDefaultSocketWithoutWaylandDisplay)
 {
     const UnixSocket compositor(in_runtime_dir("wayland-0"));
     ASSERT_TRUE(compositor.bound());
     EXPECT_TRUE(screen_reachable(CommandLine{}));
 }
 
-TEST_F(ScreenProbe, WaylandDisplayAsAPathNeedsNoRuntimeDirectory)
+TEST_F(ScreenProbeTest, WaylandDisplayAsAPathNeedsNoRuntimeDirectory)
 {
     const std::string path = in_runtime_dir("elsewhere");
     const UnixSocket compositor(path);
@@ -201,7 +226,7 @@ TEST_F(ScreenProbe, WaylandDisplayAsAPathNeedsNoRuntimeDirectory)
     EXPECT_TRUE(screen_reachable(CommandLine{}));
 }
 
-TEST_F(ScreenProbe, SocketLeftByAGoneCompositorIsNoScreen)
+TEST_F(ScreenProbeTest, SocketLeftByAGoneCompositorIsNoScreen)
 {
     const UnixSocket gone(in_runtime_dir("wayland-0"), true);
     ASSERT_TRUE(gone.bound());
@@ -209,7 +234,7 @@ TEST_F(ScreenProbe, SocketLeftByAGoneCompositorIsNoScreen)
     EXPECT_FALSE(screen_reachable(CommandLine{}));
 }
 
-TEST_F(ScreenProbe, ChosenPlatformIsLeftToQt)
+TEST_F(ScreenProbeTest, ChosenPlatformIsLeftToQt)
 {
     CommandLine offscreen_option;
     offscreen_option.platform = "offscreen";
