@@ -1,0 +1,12 @@
+#include "display.h"
+
+namespace brastola::app {
+
+// Windows and macOS draw on the session's own screen, which is always there.
+const char no_screen_message[] = "";
+
+ScreenProbe::ScreenProbe(const CommandLine &) : reachable_(true) {}
+
+ScreenProbe::~ScreenProbe() = default;
+
+}  // namespace brastola::app
