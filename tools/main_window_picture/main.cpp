@@ -1,6 +1,7 @@
 // Renders the main window during a game, the grinning computer standing over
 // the rows of matches, into a PNG: the start window's background shows it
-// reduced.
+// reduced. Run with QT_SCALE_FACTOR=2 it renders the window at a device pixel
+// ratio of 2, for the start background drawn for that ratio.
 //   main_window_picture <output.png>
 
 #include "classic.h"
@@ -48,17 +49,20 @@ int main(int argc, char *argv[])
 
     // The end picture would hide the rows: the computer is drawn smaller,
     // without its grey ground, so that both show.
+    const qreal ratio = picture.devicePixelRatio();
     QImage grin = window.findChild<QLabel *>(QStringLiteral("fia_p0"))->pixmap().toImage();
     grin = grin.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < grin.height(); ++y)
         for (int x = 0; x < grin.width(); ++x)
             if (grin.pixelColor(x, y) == ui::colour::scroll_bar)
                 grin.setPixel(x, y, qRgba(0, 0, 0, 0));
-    grin = grin.scaled(260, 260, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    grin = grin.scaled(QSize(260, 260) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    grin.setDevicePixelRatio(ratio);
     const QRect board = window.findChild<QWidget *>(QStringLiteral("Picture6"))->geometry();
     const QPoint client = window.centralWidget()->pos();
     QPainter painter(&picture);
-    painter.drawImage(client + board.center() - grin.rect().center(), grin);
+    const QRect logical_grin(QPoint(), grin.size() / ratio);
+    painter.drawImage(client + board.center() - logical_grin.center(), grin);
     painter.end();
 
     if (!picture.save(QString::fromLocal8Bit(argv[1]))) {

@@ -1,0 +1,42 @@
+#pragma once
+
+// What the picture tests share: the files in assets/.
+
+#include <QByteArray>
+#include <QColor>
+#include <QDir>
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace picture_files {
+
+// Test cases that run once for the pictures drawn for each scale, 1 and 2,
+// named x1 and x2.
+class AtEachScale : public testing::TestWithParam<int> {
+protected:
+    int scale() const { return GetParam(); }
+};
+inline std::string scale_name(const testing::TestParamInfo<int> &info)
+{
+    return "x" + std::to_string(info.param);
+}
+
+const QDir &assets();
+
+// "match_image.bmp" at scale 1, "match_image@2x.bmp" at scale 2.
+QString at_scale(const char *name, int scale);
+QByteArray bytes_of(const QDir &dir, const QString &name);
+QImage picture(const char *name, int scale);
+int u16(const QByteArray &b, int at);
+int u32(const QByteArray &b, int at);
+
+bool is(QColor c, int r, int g, int b);
+bool reddish(QColor c);
+bool yellowish(QColor c);
+bool magenta(QColor c);
+
+}  // namespace picture_files
