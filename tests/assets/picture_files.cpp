@@ -39,4 +39,18 @@ bool reddish(QColor c) { return c.red() > 80 && c.red() > 2 * c.green() + 20 && 
 bool yellowish(QColor c) { return c.red() >= c.green() && c.green() > c.blue() + 30 && c != Qt::white; }
 bool magenta(QColor c) { return c.red() > 150 && c.blue() > 150 && c.green() < 90; }
 
+std::vector<std::pair<int, int>> runs_in_row(const QImage &image, int y, const ColourTest &test)
+{
+    std::vector<std::pair<int, int>> runs;
+    for (int x = 0; x < image.width(); ++x) {
+        if (!test(image.pixelColor(x, y)))
+            continue;
+        if (!runs.empty() && runs.back().second == x - 1)
+            runs.back().second = x;
+        else
+            runs.emplace_back(x, x);
+    }
+    return runs;
+}
+
 }  // namespace picture_files

@@ -10,7 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace picture_files {
 
@@ -34,9 +37,13 @@ QImage picture(const char *name, int scale);
 int u16(const QByteArray &b, int at);
 int u32(const QByteArray &b, int at);
 
+using ColourTest = std::function<bool(QColor)>;
 bool is(QColor c, int r, int g, int b);
 bool reddish(QColor c);
 bool yellowish(QColor c);
 bool magenta(QColor c);
+
+// The runs of consecutive pixels passing `test` along row y, as [first, last].
+std::vector<std::pair<int, int>> runs_in_row(const QImage &image, int y, const ColourTest &test);
 
 }  // namespace picture_files

@@ -1,10 +1,8 @@
 // The picture files: their formats and sizes at both scales, what they show,
-// the drawing program writing every one of them again, and their loaders.
+// and the drawing program writing every one of them again.
 
 #include "picture_files.h"
-#include "pictures.h"
 
-#include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -195,27 +193,5 @@ TEST(PictureFiles, DrawingToolWritesTheCommittedFiles)
         const QByteArray drawn = bytes_of(QDir(out.path()), name);
         EXPECT_FALSE(drawn.isEmpty()) << name.toStdString();
         EXPECT_TRUE(drawn == bytes_of(assets(), name)) << name.toStdString();
-    }
-}
-
-TEST(PictureFiles, ProgramLoadsThemFromItsResources)
-{
-    int argc = 1;
-    char name[] = "pictures_test";
-    char *argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
-    using namespace brastola::ui;
-    EXPECT_EQ(hand_cursor().hotSpot(), QPoint(12, 1));
-    EXPECT_EQ(app_icon().pixmap(32, 32).size(), QSize(32, 32));
-    const struct { QPixmap loaded; const char *file; } loaders[] = {
-        {app_icon_pixmap(), "app_icon.ico"},       {hand_cursor().pixmap(), "hand_cursor.cur"},
-        {match_image(), "match_image.bmp"},        {crossed_matches(), "crossed_matches.bmp"},
-        {computer_grin(), "computer_grin.bmp"},    {computer_tongue(), "computer_tongue.bmp"},
-        {computer_sad(), "computer_sad.bmp"},      {start_background(), "start_background.bmp"}};
-    // Each loads its own file unchanged: the match keeps its white, for one.
-    for (const auto &l : loaders) {
-        const QImage expected = picture(l.file, 1).convertToFormat(QImage::Format_ARGB32);
-        EXPECT_FALSE(expected.isNull()) << l.file;
-        EXPECT_TRUE(l.loaded.toImage().convertToFormat(QImage::Format_ARGB32) == expected) << l.file;
     }
 }

@@ -6,10 +6,10 @@
 
 #include "classic.h"
 #include "form1.h"
+#include "pictures.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QPainter>
 
 #include <cstdio>
@@ -47,11 +47,11 @@ int main(int argc, char *argv[])
     window.findChild<QAction *>(QStringLiteral("menu1_1"))->trigger();
     QImage picture = window.grab().toImage();
 
-    // The end picture would hide the rows: the computer is drawn smaller,
-    // without its grey ground, so that both show.
+    // The end picture would hide the rows: the computer, as drawn for the
+    // window's device pixel ratio, is shown smaller, without its grey ground,
+    // so that both show.
     const qreal ratio = picture.devicePixelRatio();
-    QImage grin = window.findChild<QLabel *>(QStringLiteral("fia_p0"))->pixmap().toImage();
-    grin = grin.convertToFormat(QImage::Format_ARGB32);
+    QImage grin = ui::computer_grin(ratio).toImage().convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < grin.height(); ++y)
         for (int x = 0; x < grin.width(); ++x)
             if (grin.pixelColor(x, y) == ui::colour::scroll_bar)
