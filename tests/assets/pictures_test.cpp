@@ -1,5 +1,6 @@
-// The picture files: their formats and sizes at both scales, what they show,
-// and the drawing program writing every one of them again.
+// The picture files: their formats and sizes at both scales, the launcher
+// icons, what they show, and the drawing program writing every one of them
+// again.
 
 #include "picture_files.h"
 
@@ -75,6 +76,22 @@ TEST_P(PictureFiles, IconAndCursorAreSixteenColoursWithTheirMasks)
         ASSERT_EQ(image.size(), QSize(side, side));
         EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
         EXPECT_EQ(qAlpha(image.pixel(side - 1, side - 1)), 0);
+    }
+}
+
+TEST(PictureFiles, LauncherIconsAtEverySizeTheThirtyTwoBeingTheProgramsIcon)
+{
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        SCOPED_TRACE(size);
+        const QImage icon(assets().filePath(QStringLiteral("hicolor/%1x%1/apps/brastola.png").arg(size)));
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        EXPECT_TRUE(icon.hasAlphaChannel());
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+        EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0);
+        if (size == 32) {
+            EXPECT_EQ(icon.convertToFormat(QImage::Format_ARGB32),
+                      picture("app_icon.ico", 1).convertToFormat(QImage::Format_ARGB32));
+        }
     }
 }
 
@@ -189,6 +206,8 @@ TEST(PictureFiles, DrawingToolWritesTheCommittedFiles)
                                  "computer_grin.bmp", "computer_tongue.bmp", "computer_sad.bmp"})
             names << at_scale(name, scale);
     }
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        names << QStringLiteral("hicolor/%1x%1/apps/brastola.png").arg(size);
     for (const QString &name : names) {
         const QByteArray drawn = bytes_of(QDir(out.path()), name);
         EXPECT_FALSE(drawn.isEmpty()) << name.toStdString();

@@ -25,4 +25,9 @@ QImage computer(Mood mood, int scale);
 // a null image.
 QImage start_background(const QImage &window, int scale);
 
+// The program's icon for desktop launchers, size × size pixels with a
+// transparent background.
+QImage launcher_icon(int size);
+inline constexpr int launcher_sizes[] = {16, 24, 32, 48, 64, 128, 256};
+
 }  // namespace draw_pictures

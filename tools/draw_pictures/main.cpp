@@ -3,15 +3,18 @@
 //                 [output directory]
 // Each picture is written at scale 1 and, named with "@2x" as Qt looks for it,
 // at scale 2; the start background shows the main window's screenshot taken
-// at the same scale. The output directory defaults to the source tree's
-// assets/.
+// at the same scale. The launcher icons go to hicolor/<size>x<size>/apps/,
+// laid out as the icon theme they install into. The output directory defaults
+// to the source tree's assets/.
 
 #include "drawings.h"
 #include "image_files.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 #include <array>
@@ -25,7 +28,8 @@ namespace {
 bool write_file(const QDir &dir, const QString &name, const QByteArray &bytes)
 {
     QFile file(dir.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    if (!QDir().mkpath(QFileInfo(file).path()) || !file.open(QIODevice::WriteOnly) ||
+        file.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "draw_pictures: cannot write %s\n", qPrintable(file.fileName()));
         return false;
     }
@@ -37,6 +41,15 @@ QString file_name(const char *base, const char *extension, int scale)
 {
     const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
     return QString::fromLatin1(base) + suffix + QLatin1Char('.') + QString::fromLatin1(extension);
+}
+
+QByteArray png(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 bool write_pictures(const QDir &dir, int scale, const QImage &window)
@@ -53,6 +66,16 @@ bool write_pictures(const QDir &dir, int scale, const QImage &window)
            write("computer_tongue", "bmp", bmp24(computer(Mood::tongue, scale))) &&
            write("computer_sad", "bmp", bmp24(computer(Mood::sad, scale))) &&
            write("start_background", "bmp", bmp24(start_background(window, scale)));
+}
+
+bool write_launcher_icons(const QDir &dir)
+{
+    for (int size : launcher_sizes) {
+        const QString name = QStringLiteral("hicolor/%1x%1/apps/brastola.png").arg(size);
+        if (!write_file(dir, name, png(launcher_icon(size))))
+            return false;
+    }
+    return true;
 }
 
 int usage()
@@ -94,7 +117,8 @@ int main(int argc, char **argv)
     }
 
     try {
-        const bool ok = write_pictures(dir, 1, windows[0]) && write_pictures(dir, 2, windows[1]);
+        const bool ok = write_pictures(dir, 1, windows[0]) && write_pictures(dir, 2, windows[1]) &&
+                        write_launcher_icons(dir);
         return ok ? 0 : 1;
     } catch (const std::exception &e) {
         std::fprintf(stderr, "draw_pictures: %s\n", e.what());
