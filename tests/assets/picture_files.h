@@ -1,18 +1,19 @@
 #pragma once
 
-// What the picture tests share: the files in assets/.
+// What the picture tests share: the files in assets/ and ways of finding
+// shapes in them.
 
 #include <QByteArray>
 #include <QColor>
 #include <QDir>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace picture_files {
@@ -42,6 +43,20 @@ bool is(QColor c, int r, int g, int b);
 bool reddish(QColor c);
 bool yellowish(QColor c);
 bool magenta(QColor c);
+bool opaque(QColor c);
+
+// A set of touching pixels of one kind.
+struct Blob {
+    std::vector<QPoint> pixels;
+    QRect box;
+    QPointF centre;
+    int area() const { return int(pixels.size()); }
+};
+
+// The blobs of pixels inside `area` that pass `test`, largest first; those
+// smaller than `min_area` are left out.
+std::vector<Blob> blobs(const QImage &image, const QRect &area, const ColourTest &test,
+                        int min_area = 1);
 
 // The runs of consecutive pixels passing `test` along row y, as [first, last].
 std::vector<std::pair<int, int>> runs_in_row(const QImage &image, int y, const ColourTest &test);
