@@ -161,8 +161,9 @@ private slots:
         QStringList sorted_expected = expected;
         sorted_expected.sort();
         QCOMPARE(files, sorted_expected);
-        QVERIFY2(icons.contains(QStringLiteral("usr/share/icons/hicolor/32x32/apps/brastola.png")),
-                 qPrintable(icons.join(QLatin1Char(' '))));
+        for (int size : {16, 24, 32, 48, 64, 128, 256})  // every size launchers ask for
+            QVERIFY2(icons.contains(QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/brastola.png").arg(size)),
+                     qPrintable(icons.join(QLatin1Char(' '))));
     }
 
     // Each icon a PNG of the size its folder names, under the name the

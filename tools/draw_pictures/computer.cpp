@@ -1,4 +1,5 @@
 #include "drawings.h"
+#include "parts.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -383,10 +384,9 @@ void draw_face(QPainter &p, Mood mood)
 
 }  // namespace
 
-QImage computer(Mood mood)
+QImage computer(Mood mood, int scale)
 {
-    QImage image(400, 400, QImage::Format_RGB32);
-    image.fill(QColor(192, 192, 192));
+    QImage image = canvas({400, 400}, scale, QColor(192, 192, 192));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 

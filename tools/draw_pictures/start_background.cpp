@@ -6,11 +6,20 @@
 
 namespace draw_pictures {
 
-QImage start_background(const QImage &window)
+namespace {
+
+// In the pixels of scale 1.
+constexpr int full_width = 448;
+constexpr int full_height = 335;
+constexpr int border_width = 41;
+
+}  // namespace
+
+QImage start_background(const QImage &window, int scale)
 {
-    const int width = 448;
-    const int height = 335;
-    const int border = 41;
+    const int width = full_width * scale;
+    const int height = full_height * scale;
+    const int border = border_width * scale;
     const QColor grey(192, 192, 192);
     const QColor red(255, 0, 0);
 
@@ -35,17 +44,17 @@ QImage start_background(const QImage &window)
         return image;
 
     // The reduced main window fills the right part of the field, below the
-    // title that the start window writes across the top.
-    const QRect room(border + 122, 78, width - 2 * border - 122 - 8, height - border - 78 - 6);
+    // title that the start window writes across the top, inside a dark frame.
+    const QRect room(QPoint(border_width + 122, 78) * scale,
+                     QSize(full_width - 2 * border_width - 122 - 8,
+                           full_height - border_width - 78 - 6) * scale);
     const QImage reduced = window.convertToFormat(QImage::Format_RGB32)
                                .scaled(room.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     const QPoint at(room.right() + 1 - reduced.width(),
-                   room.top() + (room.height() - reduced.height()) / 2);
+                    room.top() + (room.height() - reduced.height()) / 2);
     QPainter p(&image);
+    p.fillRect(QRect(at, reduced.size()).adjusted(-scale, -scale, scale, scale), QColor(48, 48, 48));
     p.drawImage(at, reduced);
-    p.setPen(QColor(48, 48, 48));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(at - QPoint(1, 1), reduced.size() + QSize(1, 1)));
     return image;
 }
 

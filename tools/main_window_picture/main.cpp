@@ -1,6 +1,7 @@
 // Renders the main window during a game, the grinning computer standing over
 // the rows of matches, into a PNG: the start window's background shows it
-// reduced.
+// reduced. Run with QT_SCALE_FACTOR=2 it renders the window at a device pixel
+// ratio of 2, for the start background drawn for that ratio.
 //   main_window_picture <output.png>
 
 #include "classic.h"
@@ -46,19 +47,22 @@ int main(int argc, char *argv[])
     window.findChild<QAction *>(QStringLiteral("menu1_1"))->trigger();
     QImage picture = window.grab().toImage();
 
-    // The end picture would hide the rows: the computer is drawn smaller,
-    // without its grey ground, so that both show.
-    QImage grin = ui::computer_grin().toImage();
-    grin = grin.convertToFormat(QImage::Format_ARGB32);
+    // The end picture would hide the rows: the computer, as drawn for the
+    // window's device pixel ratio, is shown smaller, without its grey ground,
+    // so that both show.
+    const qreal ratio = picture.devicePixelRatio();
+    QImage grin = ui::computer_grin(ratio).toImage().convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < grin.height(); ++y)
         for (int x = 0; x < grin.width(); ++x)
             if (grin.pixelColor(x, y) == ui::colour::scroll_bar)
                 grin.setPixel(x, y, qRgba(0, 0, 0, 0));
-    grin = grin.scaled(260, 260, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    grin = grin.scaled(QSize(260, 260) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    grin.setDevicePixelRatio(ratio);
     const QRect board = window.findChild<QWidget *>(QStringLiteral("Picture6"))->geometry();
     const QPoint client = window.centralWidget()->pos();
     QPainter painter(&picture);
-    painter.drawImage(client + board.center() - grin.rect().center(), grin);
+    const QRect logical_grin(QPoint(), grin.size() / ratio);
+    painter.drawImage(client + board.center() - logical_grin.center(), grin);
     painter.end();
 
     if (!picture.save(QString::fromLocal8Bit(argv[1]))) {
