@@ -173,7 +173,7 @@ void Form1::build_board(QWidget *client)
         auto *row = new RowView(r, image_list_, client);
         row->setObjectName(QLatin1String(control_name(row_control(r))));
         row->setGeometry(twips_rect(720, 120 + 1080 * (r - 1), 4092, 1050));
-        row->setCursor(hand_cursor());
+        row->setCursor(hand_cursor(devicePixelRatioF()));
         row->setToolTip(tooltip_text);
         for (QLabel *label : labels[r - 1])
             label->setBuddy(row);  // read as the row's labels
@@ -192,7 +192,7 @@ void Form1::build_board(QWidget *client)
 
 void Form1::build_buttons(QWidget *client)
 {
-    auto *ok = new PictureButton(QStringLiteral("OK"), crossed_matches(), client);
+    auto *ok = new PictureButton(QStringLiteral("OK"), crossed_matches(devicePixelRatioF()), client);
     ok->setObjectName(QStringLiteral("Command3"));
     ok->setGeometry(twips_rect(4920, 0, 1452, 2520));
     ok->setFont(classic_font(12, true));
@@ -236,13 +236,15 @@ void Form1::build_buttons(QWidget *client)
 
 void Form1::build_pictures(QWidget *client)
 {
-    new PictureHolder("fia", match_image(), QStringLiteral("Un fiammifero"), this);
-    new PictureHolder("fia_v", computer_sad(), QStringLiteral("Il computer, triste"), this);
-    new PictureHolder("fia_p", computer_tongue(), QStringLiteral("Il computer che fa la linguaccia"), this);
-    new PictureHolder("fia_p0", computer_grin(), QStringLiteral("Il computer che sogghigna"), this);
+    // Drawn for the screen the window opens on.
+    const qreal ratio = devicePixelRatioF();
+    new PictureHolder("fia", match_image(ratio), QStringLiteral("Un fiammifero"), this);
+    new PictureHolder("fia_v", computer_sad(ratio), QStringLiteral("Il computer, triste"), this);
+    new PictureHolder("fia_p", computer_tongue(ratio), QStringLiteral("Il computer che fa la linguaccia"), this);
+    new PictureHolder("fia_p0", computer_grin(ratio), QStringLiteral("Il computer che sogghigna"), this);
 
     QLabel *end_picture = make_label(client, "Picture6", {}, twips_rect(120, 0, 4812, 5532));
-    end_picture->setPixmap(computer_grin());
+    end_picture->setPixmap(computer_grin(ratio));
     end_picture->setAutoFillBackground(true);
     QPalette grey = end_picture->palette();
     grey.setColor(QPalette::Window, colour::scroll_bar);

@@ -14,7 +14,7 @@
 
 namespace brastola::ui {
 
-Form4::Form4(Services services) : services_(services), background_(start_background())
+Form4::Form4(Services services) : services_(services), background_(start_background(devicePixelRatioF()))
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Brastola"));
@@ -33,13 +33,13 @@ Form4::Form4(Services services) : services_(services), background_(start_backgro
     proceed->setFocus();
     connect(proceed, &QPushButton::clicked, this, &Form4::Command1_Click);
 
-    make_picture(this, "Picture1", crossed_matches(), {twips(840), twips(960)});
+    make_picture(this, "Picture1", crossed_matches(devicePixelRatioF()), {twips(840), twips(960)});
 
     QLabel *title = make_label(this, "Label1", QStringLiteral("Brastola"), twips_rect(1320, 480, 2652, 372),
                                classic_font(12, true));
     title->setAutoFillBackground(true);
 
-    QLabel *icon = make_picture(this, "Picture2", app_icon_pixmap(), {});
+    QLabel *icon = make_picture(this, "Picture2", app_icon_pixmap(devicePixelRatioF()), {});
     icon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     icon->setAutoFillBackground(true);  // the icon is transparent: grey shows through
     icon->setGeometry(twips_rect(720, 480, 432, 432));  // the picture and its border

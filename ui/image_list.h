@@ -12,9 +12,13 @@ namespace brastola::ui {
 // or selected (the same picture blended half-and-half with the highlight).
 class ImageList {
 public:
+    // The picture may be drawn for any device pixel ratio; it is drawn
+    // pixel for pixel, so the target must have the same.
     void add(const QPixmap &picture, const QColor &mask_colour);
-    int image_width() const { return plain_.width(); }
-    // Draws on an RGB32 image; returns the rectangle it painted over.
+    // In logical pixels, whatever the ratio.
+    int image_width() const { return qRound(plain_.deviceIndependentSize().width()); }
+    // Draws on an RGB32 image at a position in device pixels; returns the
+    // rectangle it painted over, in device pixels.
     QRect draw(QImage &target, QPoint at, MatchStyle style) const;
 
 private:

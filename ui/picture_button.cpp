@@ -20,12 +20,13 @@ void PictureButton::paintEvent(QPaintEvent *)
     painter.drawControl(QStyle::CE_PushButton, option);  // bevel and focus frame
 
     const int caption_height = fontMetrics().height();
-    const int total = picture_.height() + caption_height;
+    const QSize picture = picture_.deviceIndependentSize().toSize();
+    const int total = picture.height() + caption_height;
     // A pressed button shows its face one pixel down and to the right.
     const int shift = isDown() ? 1 : 0;
     const int top = (height() - total) / 2 + shift;
-    painter.drawPixmap((width() - picture_.width()) / 2 + shift, top, picture_);
-    const QRect caption_area(shift, top + picture_.height(), width(), caption_height);
+    painter.drawPixmap((width() - picture.width()) / 2 + shift, top, picture_);
+    const QRect caption_area(shift, top + picture.height(), width(), caption_height);
     painter.drawItemText(caption_area, Qt::AlignCenter, palette(), isEnabled(), caption,
                          QPalette::ButtonText);
 }

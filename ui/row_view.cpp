@@ -94,7 +94,10 @@ QString RowView::description() const
 void RowView::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
-    drawing_ = QImage(contentsRect().size(), QImage::Format_RGB32);
+    // Pixel for pixel on the screen, so that the matches are never scaled.
+    const qreal ratio = devicePixelRatioF();
+    drawing_ = QImage((QSizeF(contentsRect().size()) * ratio).toSize(), QImage::Format_RGB32);
+    drawing_.setDevicePixelRatio(ratio);
     drawing_.fill(colour::desktop);
 }
 
@@ -107,8 +110,12 @@ void RowView::clear()
 
 void RowView::draw_match(double x, double y, MatchStyle style)
 {
-    const QPoint at(static_cast<int>(std::lround(points_to_pixels(x))),
-                    static_cast<int>(std::lround(points_to_pixels(y))));
+    // The place in logical pixels is the same at every ratio.
+    const qreal ratio = drawing_.devicePixelRatio();
+    auto device = [ratio](double points) {
+        return static_cast<int>(std::lround(std::lround(points_to_pixels(points)) * ratio));
+    };
+    const QPoint at(device(x), device(y));
     ++matches_shown_;
     selected_shown_ += style == MatchStyle::selected;
     show_change(images_.draw(drawing_, at, style));
@@ -116,7 +123,9 @@ void RowView::draw_match(double x, double y, MatchStyle style)
 
 void RowView::show_change(const QRect &area)
 {
-    update(area.translated(contentsRect().topLeft()) & contentsRect());
+    const qreal ratio = drawing_.devicePixelRatio();
+    const QRect logical = QRectF(QPointF(area.topLeft()) / ratio, QSizeF(area.size()) / ratio).toAlignedRect();
+    update(logical.translated(contentsRect().topLeft()) & contentsRect());
     // A row is drawn a match at a time: readers hear of it once it is whole,
     // when the event loop next runs (the pauses run it too).
     if (!announcing_) {
