@@ -119,11 +119,12 @@ void make_classic(QMessageBox &box)
     // box, and some window managers add minimise and maximise boxes whatever
     // the window asks for: a box that a short text makes narrow would cut
     // the caption down to an ellipsis. Each box is about as wide as the bar
-    // is high.
+    // is high; with the room between them and around the caption, the bar
+    // needs the caption and about eight boxes.
     QFont title_font = box.font();
     title_font.setBold(true);
     const int bar = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
-    const int title_width = QFontMetrics(title_font).horizontalAdvance(box.windowTitle()) + 6 * bar;
+    const int title_width = QFontMetrics(title_font).horizontalAdvance(box.windowTitle()) + 8 * bar;
     const QMargins margins = box.layout()->contentsMargins();
     const int text_width = text->fontMetrics().horizontalAdvance(text->text());
     text->setMinimumWidth(std::max(text_width, title_width - margins.left() - margins.right()));

@@ -459,8 +459,9 @@ private slots:
             bold.setBold(true);
             const int bar = box->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, box);
             // Room for the icon and the close box, and for the minimise and
-            // maximise boxes some window managers draw all the same.
-            if (box->width() < QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 5 * bar)
+            // maximise boxes some window managers draw all the same, with
+            // the room between them (Openbox cuts the caption below that).
+            if (box->width() < QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 7 * bar)
                 faults << text + QStringLiteral(": %1 pixels wide").arg(box->width());
             auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
             auto *ok = box->button(QMessageBox::Ok);
