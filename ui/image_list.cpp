@@ -27,12 +27,12 @@ void ImageList::add(const QPixmap &picture, const QColor &mask_colour)
     selected_ = selected;
 }
 
-QRect ImageList::draw(QImage &target, QPoint at, MatchStyle style) const
+void ImageList::draw(QImage &target, QPoint at, MatchStyle style, const QRect &clip) const
 {
     // A masked copy by hand: pixels are either fully shown or left alone, and
     // a whole board of matches is drawn well within a millisecond.
     const QImage &image = style == MatchStyle::selected ? selected_ : plain_;
-    const QRect area = QRect(at, image.size()) & target.rect();
+    const QRect area = QRect(at, image.size()) & target.rect() & clip;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto *from = reinterpret_cast<const QRgb *>(image.constScanLine(y - at.y()));
         auto *to = reinterpret_cast<QRgb *>(target.scanLine(y));
@@ -40,7 +40,6 @@ QRect ImageList::draw(QImage &target, QPoint at, MatchStyle style) const
             if (const QRgb pixel = from[x - at.x()]; qAlpha(pixel) != 0)
                 to[x] = pixel;
     }
-    return area;
 }
 
 }  // namespace brastola::ui

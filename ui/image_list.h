@@ -17,9 +17,10 @@ public:
     void add(const QPixmap &picture, const QColor &mask_colour);
     // In logical pixels, whatever the ratio.
     int image_width() const { return qRound(plain_.deviceIndependentSize().width()); }
-    // Draws on an RGB32 image at a position in device pixels; returns the
-    // rectangle it painted over, in device pixels.
-    QRect draw(QImage &target, QPoint at, MatchStyle style) const;
+    // Where a match drawn at `at` lies, in device pixels.
+    QRect area(QPoint at) const { return QRect(at, plain_.size()); }
+    // Draws on an RGB32 image at a position in device pixels, within `clip`.
+    void draw(QImage &target, QPoint at, MatchStyle style, const QRect &clip) const;
 
 private:
     QImage plain_;     // ARGB32, fully transparent where the mask colour was

@@ -9,6 +9,7 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace brastola::ui {
@@ -84,11 +85,17 @@ QString RowView::name() const
     return QStringLiteral("Riga %1").arg(row_);
 }
 
+int RowView::selected_shown() const
+{
+    return static_cast<int>(std::count_if(wanted_.begin(), wanted_.end(),
+                                          [](const Mark &m) { return m.style == MatchStyle::selected; }));
+}
+
 QString RowView::description() const
 {
-    if (matches_shown_ == 0)
+    if (wanted_.empty())
         return matches_text(0);
-    return matches_text(matches_shown_) + QStringLiteral(", ") + selected_text(selected_shown_);
+    return matches_text(matches_shown()) + QStringLiteral(", ") + selected_text(selected_shown());
 }
 
 void RowView::resizeEvent(QResizeEvent *event)
@@ -99,13 +106,14 @@ void RowView::resizeEvent(QResizeEvent *event)
     drawing_ = QImage((QSizeF(contentsRect().size()) * ratio).toSize(), QImage::Format_RGB32);
     drawing_.setDevicePixelRatio(ratio);
     drawing_.fill(colour::desktop);
+    rendered_.clear();
+    changed();
 }
 
 void RowView::clear()
 {
-    drawing_.fill(colour::desktop);
-    matches_shown_ = selected_shown_ = 0;
-    show_change(drawing_.rect());
+    wanted_.clear();
+    changed();
 }
 
 void RowView::draw_match(double x, double y, MatchStyle style)
@@ -115,40 +123,79 @@ void RowView::draw_match(double x, double y, MatchStyle style)
     auto device = [ratio](double points) {
         return static_cast<int>(std::lround(std::lround(points_to_pixels(points)) * ratio));
     };
-    const QPoint at(device(x), device(y));
-    ++matches_shown_;
-    selected_shown_ += style == MatchStyle::selected;
-    show_change(images_.draw(drawing_, at, style));
+    wanted_.push_back({QPoint(device(x), device(y)), style});
+    changed();
 }
 
-void RowView::show_change(const QRect &area)
+// The game clears and draws every row at every change of the board, a match
+// at a time. The row settles once the event loop next runs (the pauses run
+// it too): only then does it repaint, and readers hear of it.
+void RowView::changed()
 {
+    if (!settling_) {
+        settling_ = true;
+        QMetaObject::invokeMethod(this, &RowView::settle, Qt::QueuedConnection);
+    }
+}
+
+void RowView::settle()
+{
+    settling_ = false;
+    const QRect area = render();
     const qreal ratio = drawing_.devicePixelRatio();
     const QRect logical = QRectF(QPointF(area.topLeft()) / ratio, QSizeF(area.size()) / ratio).toAlignedRect();
     update(logical.translated(contentsRect().topLeft()) & contentsRect());
-    // A row is drawn a match at a time: readers hear of it once it is whole,
-    // when the event loop next runs (the pauses run it too).
-    if (!announcing_) {
-        announcing_ = true;
-        QMetaObject::invokeMethod(this, &RowView::announce, Qt::QueuedConnection);
+    announce();
+}
+
+const QImage &RowView::drawing()
+{
+    render();
+    return drawing_;
+}
+
+// Most rows come out as they were, and most of a row that changed: only the
+// matches that differ are rendered again. Returns what was, in device pixels.
+QRect RowView::render()
+{
+    QRect area;
+    for (std::size_t i = 0; i < std::max(rendered_.size(), wanted_.size()); ++i) {
+        const bool was = i < rendered_.size(), is = i < wanted_.size();
+        if (was && is && rendered_[i] == wanted_[i])
+            continue;
+        if (was)
+            area |= images_.area(rendered_[i].at);
+        if (is)
+            area |= images_.area(wanted_[i].at);
     }
+    area &= drawing_.rect();
+    if (area.isEmpty())
+        return area;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(drawing_.scanLine(y));
+        std::fill(line + area.left(), line + area.right() + 1, colour::desktop.rgb());
+    }
+    for (const Mark &mark : wanted_)
+        images_.draw(drawing_, mark.at, mark.style, area);
+    rendered_ = wanted_;
+    return area;
 }
 
 void RowView::announce()
 {
-    announcing_ = false;
     const QString now = description();
     if (now == announced_)
         return;
     announced_ = now;
     QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
-    QAccessibleValueChangeEvent value(this, selected_shown_);
+    QAccessibleValueChangeEvent value(this, selected_shown());
     QAccessible::updateAccessibility(&value);
 }
 
 void RowView::paintEvent(QPaintEvent *event)
 {
+    render();  // the window may paint before the row has settled
     QStylePainter painter(this);
     painter.drawImage(contentsRect().topLeft(), drawing_);
     if (hasFocus()) {

@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <QImage>
 
+#include <vector>
+
 namespace brastola::ui {
 
 class ImageList;
@@ -23,11 +25,12 @@ public:
     // x and y in points from the top-left corner of the drawing area.
     void draw_match(double x, double y, MatchStyle style);
 
-    const QImage &drawing() const { return drawing_; }
+    // What has been drawn since the last clear, rendered.
+    const QImage &drawing();
 
     // What the row shows, counted as it is drawn.
-    int matches_shown() const { return matches_shown_; }
-    int selected_shown() const { return selected_shown_; }
+    int matches_shown() const { return static_cast<int>(wanted_.size()); }
+    int selected_shown() const;
     // "Riga 2", and "7 fiammiferi, 3 selezionati".
     QString name() const;
     QString description() const;
@@ -49,15 +52,24 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void show_change(const QRect &area);
+    // A match as drawn: its place in device pixels and its style.
+    struct Mark {
+        QPoint at;
+        MatchStyle style;
+        bool operator==(const Mark &) const = default;
+    };
+
+    void changed();
+    void settle();
+    QRect render();
     void announce();
 
     const int row_;
     const ImageList &images_;
     QImage drawing_;
-    int matches_shown_ = 0;
-    int selected_shown_ = 0;
-    bool announcing_ = false;
+    std::vector<Mark> rendered_;  // what drawing_ shows
+    std::vector<Mark> wanted_;    // what has been drawn since the last clear
+    bool settling_ = false;
     QString announced_;
 
     friend class RowAccessible;

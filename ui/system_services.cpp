@@ -25,7 +25,8 @@ double SystemClock::seconds_since_midnight()
 void SystemClock::pause(double seconds)
 {
     // What was drawn just before the pause must be on the screen for all of
-    // it: paint it first, then wait the whole time.
+    // it: let the rows settle and paint it first, then wait the whole time.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     QEventLoop loop;
     const auto wait = std::chrono::milliseconds(static_cast<long>(std::ceil(seconds * 1000.0)));

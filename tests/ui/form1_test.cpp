@@ -193,6 +193,35 @@ private slots:
         QCOMPARE(pixel_of(row(1), QPoint(0, 0)), QColor(colour::shadow_3d));
     }
 
+    // Rows repaint only the matches that changed: after many changes each
+    // row shows exactly what a row drawn once with the same matches shows.
+    void rows_changed_many_times_look_as_if_drawn_once()
+    {
+        MessageCloser closer;
+        QTest::keyClick(window, Qt::Key_F1, Qt::ControlModifier);
+        deal({22, 9, 5, 14, 3});
+        for (int count : {3, 22, 0, 7, 1})
+            click_row(1, count);
+        click_row(4, 6);
+        press("Command3");  // the player's six and the computer's answer go
+        click_row(2, 4);
+
+        ScriptedServices fresh_services;
+        Form1 fresh(fresh_services.services());
+        fresh.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+        const GameState &s = window->state();
+        fresh_services.script_deal({s.matches[1], s.matches[2], s.matches[3], s.matches[4], s.matches[5]});
+        fresh.findChild<QAction *>(QStringLiteral("menu1_1"))->trigger();
+        auto *fresh_row = fresh.findChild<RowView *>(QStringLiteral("Picture2"));
+        const QRect area = fresh_row->contentsRect();
+        const double x = brastola::testing::slot_middle(4, s.matches[2], area.width());
+        QTest::mouseClick(fresh_row, Qt::LeftButton, {}, QPoint(area.left() + static_cast<int>(x), 40));
+        for (int r = 1; r <= 5; ++r)
+            QVERIFY2(row(r)->drawing() == fresh.findChild<RowView *>(QStringLiteral("Picture%1").arg(r))->drawing(),
+                     qPrintable(QStringLiteral("row %1").arg(r)));
+    }
+
     void a_game_the_player_wins_with_help()
     {
         find<QAction>("menu_3r")->trigger();
