@@ -16,8 +16,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
@@ -304,7 +304,6 @@ void Form1::build_menus()
     add_separator(help, "menu_8");
     add_item(help, "Menu_inf", QStringLiteral("Informazioni &su ..."), {},
              [this] { Menu_inf_Click(); });
-
 }
 
 void Form1::set_tab_order()
