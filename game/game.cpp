@@ -44,10 +44,11 @@ Game::Game(Frontend &frontend, Clock &clock, RandomSource &random)
 void Game::Form_Load()
 {
     frontend_.set_visible(Control::Picture6, false);
-    set_persistent_drawing(true);
     state_.game_active = flag_false;
+    // The picture's width in pixels serves as the spacing of the matches in
+    // points: 9 points apart, 12 pixels at 96 dots per inch, a gap between
+    // pictures 9 pixels wide.
     state_.match_width = frontend_.load_match_image();
-    // Row positions are in points from here on: the Frontend's unit.
     for (int row = 1; row <= row_total; ++row)
         frontend_.set_caption(count_label(row), "0");
     for (int row = 1; row <= row_total; ++row)
@@ -122,6 +123,13 @@ void Game::new_game(std::int16_t limit)
     show_counts(frontend_, state_);
 }
 
+void Game::set_position(const RowValues &matches)
+{
+    state_.matches = matches;
+    state_.selected.clear();
+    redraw_after_move();
+}
+
 void Game::Command3_Click()
 {
     if (state_.hint_shown == flag_true)
@@ -158,12 +166,6 @@ void Game::redraw_after_move()
     show_counts(frontend_, state_);
 }
 
-void Game::set_persistent_drawing(bool on)
-{
-    for (int row = 1; row <= row_total; ++row)
-        frontend_.set_persistent_drawing(row, on);
-}
-
 void Game::player_won()
 {
     frontend_.show_picture(Control::Picture6, Control::fia_v);
@@ -179,14 +181,11 @@ void Game::player_won()
 void Game::computer_turn()
 {
     frontend_.show_message("Computer: adesso tocca a me!");
-    // Drawn straight to the screen, so the move shows during the pause.
-    set_persistent_drawing(false);
     choose_computer_move(state_, random_, clock_);
     const double shown_at = clock_.seconds_since_midnight();
-    draw_board(frontend_, state_);
+    draw_board(frontend_, state_);  // highlighted: the pause shows it
     wait_since(shown_at, computer_move_pause);
     take_selected();
-    set_persistent_drawing(true);
     redraw_after_move();
     if (state_.matches.sum() == 0)
         computer_won();

@@ -14,9 +14,10 @@ class Game {
 public:
     Game(Frontend &frontend, Clock &clock, RandomSource &random);
 
-    // The record is plain data: the window reads it, a test may set a position.
     const GameState &state() const { return state_; }
-    GameState &state() { return state_; }
+    // Replaces the rows by any position, empty rows included, with nothing
+    // selected, and shows it as a deal would. For tests.
+    void set_position(const RowValues &matches);
 
     // Before the window is first displayed.
     void Form_Load();
@@ -50,9 +51,8 @@ public:
     // scale_width wide, both in the same unit.
     void Picture_MouseDown(int row, float x, float scale_width);
 
-    // A key on a row that has the focus changes its selection, always
-    // counted from the left end of the row, as a click would.
-    enum class RowKey { more, fewer, none, whole };
+    // A key on a row that has the focus changes its selection as a click
+    // would.
     void Picture_KeyDown(int row, RowKey key);
 
     // Selects `count` matches of the row, clamped to 0 .. its matches, and
@@ -71,7 +71,6 @@ private:
     void player_won();
     void computer_won();
     void redraw_after_move();
-    void set_persistent_drawing(bool on);
     void wait_since(double start, double seconds);
 
     GameState state_;

@@ -6,9 +6,11 @@
 
 namespace brastola {
 
-// Flags are stored the way the game has always stored them: -1 for true.
+// True is -1, all sixteen bits set, so that each flag value is the bitwise
+// complement of the other and a flag combines with & and | as a boolean does.
 constexpr std::int16_t flag_true = -1;
 constexpr std::int16_t flag_false = 0;
+static_assert(static_cast<std::int16_t>(~flag_true) == flag_false);
 
 constexpr int row_total = 5;
 constexpr std::int16_t row_limit = 22;  // no row ever holds more matches

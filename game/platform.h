@@ -31,6 +31,10 @@ Control remaining_label(int row);          // Label6 .. Label10
 
 enum class MatchStyle { plain, selected };
 
+// A key pressed on a row that has the focus: one match more or fewer, none or
+// the whole row, always counted from the left end of the row.
+enum class RowKey { more, fewer, none, whole };
+
 // What the game needs from the main window. Every call takes effect before it
 // returns; nothing here calls back into the game.
 class Frontend {
@@ -58,13 +62,10 @@ public:
     virtual std::int16_t load_match_image() = 0;
 
     // Row drawing. Positions are in points from the top-left corner of the
-    // row's drawing area. Persistent drawing is off while the computer's move
-    // is on show: drawings then reach the screen at once, though the game is
-    // still holding the thread; on, they are kept and shown by the next
-    // repaint.
+    // row's drawing area. What is drawn is kept, and shown by the next
+    // repaint; Clock::pause shows it while the game holds the thread.
     virtual void clear_row(int row) = 0;
     virtual void draw_match(int row, double x, double y, MatchStyle style) = 0;
-    virtual void set_persistent_drawing(int row, bool on) = 0;
 };
 
 // Time of day, and a way to let time pass without holding the processor.

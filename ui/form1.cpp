@@ -111,11 +111,11 @@ QString label_reading(Control label, const QString &text)
 }
 
 // The rules and about windows exist once at most: shown again, not copied.
-template <typename Window>
-void show_single(QPointer<Window> &window)
+template <typename Window, typename... Arguments>
+void show_single(QPointer<Window> &window, Arguments... arguments)
 {
     if (!window)
-        window = new Window;
+        window = new Window(arguments...);
     window->show();
     window->raise();
     window->activateWindow();
@@ -180,7 +180,7 @@ void Form1::build_board(QWidget *client)
         connect(row, &RowView::pressed, this, [this, r](float x, float scale_width) {
             run([this, r, x, scale_width] { game_.Picture_MouseDown(r, x, scale_width); });
         });
-        connect(row, &RowView::keyed, this, [this, r](Game::RowKey key) {
+        connect(row, &RowView::keyed, this, [this, r](RowKey key) {
             run([this, r, key] { game_.Picture_KeyDown(r, key); });
         });
         connect(row, &RowView::count_requested, this, [this, r](int count) {
@@ -436,7 +436,7 @@ void Form1::menu_reg_Click()
 
 void Form1::Menu_inf_Click()
 {
-    show_single(about_);
+    show_single(about_, this);
 }
 
 // --- Frontend
@@ -501,13 +501,6 @@ void Form1::clear_row(int row)
 void Form1::draw_match(int row, double x, double y, MatchStyle style)
 {
     this->row(row)->draw_match(x, y, style);
-}
-
-void Form1::set_persistent_drawing(int, bool)
-{
-    // Rows always keep their drawing and repaint from it, and every pause
-    // paints what is pending before it waits: what is drawn shows at once
-    // and stays, whichever way this is set.
 }
 
 }  // namespace brastola::ui

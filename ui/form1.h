@@ -67,7 +67,6 @@ private:
     std::int16_t load_match_image() override;
     void clear_row(int row) override;
     void draw_match(int row, double x, double y, MatchStyle style) override;
-    void set_persistent_drawing(int row, bool on) override;
 
     template <typename T>
     T *control(Control c) const;

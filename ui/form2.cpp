@@ -4,7 +4,6 @@
 #include "controls.h"
 #include "pictures.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -38,7 +37,7 @@ QFrame *make_line(QWidget *parent, const char *name, const QRect &geometry, cons
 
 }  // namespace
 
-Form2::Form2()
+Form2::Form2(QWidget *main_window) : main_window_(main_window)
 {
     make_tool_window(*this, QStringLiteral("Form2"), QStringLiteral("Informazioni su ") + app_title,
                      twips_rect(2736, 2232, 4908, 3084));
@@ -81,12 +80,9 @@ void Form2::Form_Load()
 void Form2::Command1_Click()
 {
     close();
-    // Only a main window that is still on the screen is repainted; one that
-    // was closed is gone and must not come back.
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("Form1") && window->isVisible())
-            window->repaint();
-    }
+    // A main window that was closed is gone and must not come back.
+    if (main_window_ && main_window_->isVisible())
+        main_window_->repaint();
 }
 
 }  // namespace brastola::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -11,12 +12,15 @@ class Form2 : public QWidget {
     Q_OBJECT
 
 public:
-    Form2();
+    // main_window: repainted by OK while it is on the screen; none for an
+    // about window shown alone.
+    explicit Form2(QWidget *main_window = nullptr);
 
 private:
     void Form_Load();
     void Command1_Click();
 
+    QPointer<QWidget> main_window_;
     QLabel *version_;  // Lblversion
     QLabel *title_;    // Lbltitle
 };

@@ -222,11 +222,11 @@ void RowView::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Right:
-    case Qt::Key_Up: emit keyed(Game::RowKey::more); break;
+    case Qt::Key_Up: emit keyed(RowKey::more); break;
     case Qt::Key_Left:
-    case Qt::Key_Down: emit keyed(Game::RowKey::fewer); break;
-    case Qt::Key_Home: emit keyed(Game::RowKey::none); break;
-    case Qt::Key_End: emit keyed(Game::RowKey::whole); break;
+    case Qt::Key_Down: emit keyed(RowKey::fewer); break;
+    case Qt::Key_Home: emit keyed(RowKey::none); break;
+    case Qt::Key_End: emit keyed(RowKey::whole); break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space: emit confirmed(); break;

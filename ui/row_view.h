@@ -1,6 +1,5 @@
 #pragma once
 
-#include "game.h"
 #include "platform.h"
 
 #include <QFrame>
@@ -39,7 +38,7 @@ signals:
     // Any mouse button; x and the width of the drawing area in pixels.
     void pressed(float x, float scale_width);
     // A key that changes the selection.
-    void keyed(Game::RowKey key);
+    void keyed(RowKey key);
     // Enter or Space: the player confirms the selection.
     void confirmed();
     // A screen reader set how many matches to select.

@@ -50,8 +50,7 @@ public:
     std::optional<Control> selected_option;
     std::vector<PictureShown> pictures;
     std::array<std::vector<DrawnMatch>, 5> rows;
-    std::array<bool, 5> persistent{};
-    std::vector<std::pair<bool, double>> persistence_changes;  // (on, clock time), per row
+    std::array<std::vector<double>, 5> cleared_at;  // clock times, per row
     std::vector<double> seeds;
     int draws = 0;
 
@@ -88,16 +87,15 @@ public:
         pictures.push_back({holder, now});
     }
     std::int16_t load_match_image() override { return 9; }
-    void clear_row(int r) override { row(r).clear(); }
+    void clear_row(int r) override
+    {
+        row(r).clear();
+        cleared_at.at(r - 1).push_back(now);
+    }
     void draw_match(int r, double x, double y, MatchStyle style) override
     {
         row(r).push_back({x, y, style});
         advance(draw_cost);  // the drawing takes time
-    }
-    void set_persistent_drawing(int r, bool on) override
-    {
-        persistent.at(r - 1) = on;
-        persistence_changes.emplace_back(on, now);
     }
 
     // --- RandomSource
@@ -140,14 +138,11 @@ struct StartedGame {
         game.menu1_1_Click();
     }
 
-    // Deals, then replaces the rows by any position, empty rows included,
-    // shown as a deal would show it.
+    // Deals, then replaces the rows by any position, empty rows included.
     void deal_position(Counts counts)
     {
         deal({1, 1, 1, 1, 1});
-        game.state().matches = position(counts);
-        draw_board(platform, game.state());
-        show_counts(platform, game.state());
+        game.set_position(position(counts));
     }
 
     // Clicks row r in the middle of the slot that selects `count` of its

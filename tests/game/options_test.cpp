@@ -30,7 +30,6 @@ TEST(Options, StartUp)
     EXPECT_EQ(g.platform.selected_option, Option2);
     expect_marked(g.platform, {moderato, menu_5r, menu_22});
     EXPECT_FALSE(g.platform.is_visible(Picture6));
-    EXPECT_EQ(g.platform.persistent, (std::array<bool, 5>{true, true, true, true, true}));
     for (int r = 1; r <= 5; ++r)
         EXPECT_EQ(g.platform.caption(count_label(r)), " 0");
     EXPECT_EQ(g.platform.remaining_labels(), Labels{});
@@ -64,7 +63,7 @@ TEST(Options, DifficultyThroughButtonsAndMenu)
 TEST(Options, RowsAndMaximumLeaveTheBoardAlone)
 {
     StartedGame g;
-    g.game.state().matches = position({1, 2, 3, 4, 5});
+    g.game.set_position(position({1, 2, 3, 4, 5}));
     g.game.menu_3r_Click();
     EXPECT_EQ(g.game.state().row_count, 3);
     for (Control c : extra_rows)

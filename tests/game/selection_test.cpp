@@ -88,7 +88,7 @@ TEST(SelectMatches, DoesWhatTheClickForThatCountDoes)
 
 TEST(PictureKeyDown, StepsFromTheLeftEndOfTheRow)
 {
-    using Key = Game::RowKey;
+    using Key = RowKey;
     StartedGame g;
     g.deal({5, 7, 9, 3, 4});
     auto key = [&g](int row, Key k) {
@@ -116,7 +116,7 @@ TEST(PictureKeyDown, StepsFromTheLeftEndOfTheRow)
 // proposal as it was.
 TEST(PictureKeyDown, KeepsTheHintMarkOnlyForTheSameSelection)
 {
-    using Key = Game::RowKey;
+    using Key = RowKey;
     StartedGame g;
     g.deal_position({0, 0, 7, 0, 0});
     g.game.Command4_Click();  // proposes the whole row

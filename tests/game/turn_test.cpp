@@ -45,7 +45,8 @@ TEST(Ok, RefusesToTakeNothing)
                 g.deal_position({3, 4, 5, 0, 0});
                 g.game.Command3_Click();  // the computer moves first
             }
-            g.game.state().hint_shown = hint;
+            if (hint)  // no winning move on any of these boards: nothing selected
+                g.game.Command4_Click();
             GameState expected = g.game.state();
             const auto captions = g.platform.captions;
             const auto rows = g.platform.rows;
@@ -117,8 +118,7 @@ TEST(Ok, ComputerWinsWithTheGrinningSequence)
             EXPECT_EQ(shown[i].holder, holders[i]);
         // The grin comes at once when the last match is gone, then each
         // picture follows the one before after 0.3 s.
-        ASSERT_FALSE(g.platform.persistence_changes.empty());
-        EXPECT_EQ(since(g.platform.persistence_changes.back().second, shown[0].at), 0.0) << start;
+        EXPECT_EQ(since(g.platform.cleared_at[4].back(), shown[0].at), 0.0) << start;
         for (int i = 1; i < 4; ++i) {
             const double step = since(shown[i - 1].at, shown[i].at);
             EXPECT_TRUE(step >= 0.3 - 1e-9 && step < 0.35) << start << ": " << step;
@@ -146,7 +146,6 @@ TEST(Ok, ComputerMoveIsShownForOneSecond)
         {86399.6, 1e9, 0},  {86399.6, 0.07, 0},   // across midnight
         {36000, 1e9, 0.03}, {86399.9, 0.2, 0.03}, // the drawing time counts towards the second
     };
-    const std::array<bool, 5> all_on{true, true, true, true, true}, all_off{};
     for (const Case &c : cases) {
         SCOPED_TRACE(::testing::Message() << c.start << " " << c.pause_limit << " " << c.draw_cost);
         Table g({3, 4, 5, 0, 0});
@@ -157,29 +156,26 @@ TEST(Ok, ComputerMoveIsShownForOneSecond)
         g.platform.on_message = [&](const std::string &) {  // the player's move already on show
             EXPECT_EQ(g.game.state().matches, position({3, 4, 4, 0, 0}));
             expect_board_shows(g.platform, g.game.state());
-            EXPECT_EQ(g.platform.persistent, all_on);
         };
         int pauses = 0;
         g.platform.during_pause = [&] {  // highlighted, straight to the screen, not yet taken
             ++pauses;
-            EXPECT_EQ(g.platform.persistent, all_off);
             EXPECT_EQ(g.game.state().matches, position({3, 4, 4, 0, 0}));
             EXPECT_EQ(g.platform.drawn(1, MatchStyle::selected), 3);
             EXPECT_EQ(g.platform.drawn(2, MatchStyle::plain) + g.platform.drawn(3, MatchStyle::plain), 8);
         };
-        g.platform.persistence_changes.clear();
+        g.platform.cleared_at[0].clear();
         g.game.Command3_Click();
         EXPECT_EQ(g.platform.messages, Messages{computer_turn});
         // The wait asks for all the time that is left, not a little at a time.
         EXPECT_GE(pauses, 1);
         EXPECT_LE(pauses, std::ceil((1.0 - 1e-9) / std::min(c.pause_limit, 1.0)));
-        // Off before the move is drawn, back on once it has been taken.
-        const auto &changes = g.platform.persistence_changes;
-        ASSERT_EQ(changes.size(), 10u);
-        EXPECT_TRUE(!changes[0].first && changes[9].first);
-        EXPECT_GE(since(changes[0].second, changes[9].second), 1.0 - 1e-9);
-        EXPECT_LT(since(changes[0].second, changes[9].second), 1.05);
-        EXPECT_EQ(g.platform.persistent, all_on);
+        // Row 1 is drawn for the player's move, the computer's highlighted
+        // move, and the board once that is taken.
+        const std::vector<double> &drawn = g.platform.cleared_at[0];
+        ASSERT_EQ(drawn.size(), 3u);
+        EXPECT_GE(since(drawn[1], drawn[2]), 1.0 - 1e-9);
+        EXPECT_LT(since(drawn[1], drawn[2]), 1.05);
         EXPECT_EQ(g.game.state().matches, position({0, 4, 4, 0, 0}));
         expect_players_turn(g);
     }
