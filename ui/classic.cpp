@@ -1,6 +1,7 @@
 #include "classic.h"
 
 #include "pictures.h"
+#include "placement.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -8,10 +9,8 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPalette>
-#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -63,42 +62,6 @@ void apply_classic_look(QApplication &app)
     palette.setColor(QPalette::Disabled, QPalette::Text, colour::shadow_3d);
     app.setPalette(palette);
     app.setFont(classic_font());
-}
-
-namespace {
-
-void fit_on_screen(QWidget &window)
-{
-    const QRect free = window.screen()->availableGeometry();
-    const QRect frame = window.frameGeometry();
-    // A window larger than the screen keeps its top-left corner in view.
-    const QPoint at(std::max(free.left(), std::min(frame.left(), free.right() + 1 - frame.width())),
-                    std::max(free.top(), std::min(frame.top(), free.bottom() + 1 - frame.height())));
-    if (at != frame.topLeft())
-        window.move(at);
-}
-
-class ScreenKeeper : public QObject {
-public:
-    explicit ScreenKeeper(QWidget &window) : QObject(&window) { window.installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *target, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show) {
-            // The window manager frames the window after it is shown.
-            QTimer::singleShot(0, target, [window = static_cast<QWidget *>(target)] { fit_on_screen(*window); });
-            deleteLater();
-        }
-        return false;
-    }
-};
-
-}  // namespace
-
-void keep_on_screen(QWidget &window)
-{
-    new ScreenKeeper(window);
 }
 
 void make_classic(QMessageBox &box)

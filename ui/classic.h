@@ -36,19 +36,13 @@ inline const QColor shadow_3d{128, 128, 128};
 // Sets the classic style, palette and default font on the application.
 void apply_classic_look(QApplication &app);
 
-// Windows open where the design puts them, unless that would put any part of
-// one, frame included, beyond the free area of its screen (a small or scaled
-// screen): then it is moved just enough to fit, once it is shown and its frame
-// is known.
-void keep_on_screen(QWidget &window);
-
 // A message box as a classic desktop shows it: a close box alone in its title
 // bar, wide enough for its caption in full, the text centred above the
 // centred button.
 void make_classic(QMessageBox &box);
 
 // Makes a fixed window with a close box only, kept out of the task bar, its
-// client area at `client` on the screen. It keeps the program running while
+// client area at `client` on the screen and kept on the screen. It keeps the program running while
 // it is open, even after the main window has closed, and is released when it
 // closes.
 void make_tool_window(QWidget &window, const QString &name, const QString &title, const QRect &client);

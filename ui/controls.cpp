@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "pixel_ratio.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -27,10 +29,12 @@ QPushButton *make_button(QWidget *parent, const char *name, const QString &capti
     return button;
 }
 
-QLabel *make_picture(QWidget *parent, const char *name, const QPixmap &picture, QPoint at)
+QLabel *make_picture(QWidget *parent, const char *name, PictureLoader picture, QPoint at)
 {
-    QLabel *box = make_label(parent, name, {}, QRect(at, picture.deviceIndependentSize().toSize()));
-    box->setPixmap(picture);
+    const QPixmap drawn = picture(parent->devicePixelRatioF());
+    QLabel *box = make_label(parent, name, {}, QRect(at, drawn.deviceIndependentSize().toSize()));
+    box->setPixmap(drawn);
+    follow_pixel_ratio(*box, [box, picture](qreal ratio) { box->setPixmap(picture(ratio)); });
     return box;
 }
 

@@ -4,6 +4,7 @@
 // tools outside the program find it, and stands at its design geometry.
 
 #include "classic.h"
+#include "pictures.h"
 
 #include <QPixmap>
 #include <QRect>
@@ -24,7 +25,8 @@ QLabel *make_label(QWidget *parent, const char *name, const QString &text, const
 QPushButton *make_button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
                          const QFont &font = classic_font());
 
-// A box the size of its picture, which it shows at its natural size.
-QLabel *make_picture(QWidget *parent, const char *name, const QPixmap &picture, QPoint at);
+// A box the size of its picture, which it shows at its natural size, drawn
+// for the pixel ratio of its screen.
+QLabel *make_picture(QWidget *parent, const char *name, PictureLoader picture, QPoint at);
 
 }  // namespace brastola::ui

@@ -8,6 +8,8 @@
 #include "picture_button.h"
 #include "picture_holder.h"
 #include "pictures.h"
+#include "pixel_ratio.h"
+#include "placement.h"
 #include "row_view.h"
 
 #include <QApplication>
@@ -27,6 +29,8 @@ namespace {
 
 const QString tooltip_text = QStringLiteral("Vince chi toglie l'ultimo fiammifero");
 const QString credit_text = QStringLiteral("Il gioco dei fiammiferi\n© 2026 gli autori di Brastola");
+
+constexpr Control picture_holders[] = {Control::fia, Control::fia_v, Control::fia_p0, Control::fia_p};
 
 constexpr Control checkable_items[] = {
     Control::alto, Control::moderato, Control::basso, Control::menu_3r,
@@ -143,6 +147,7 @@ Form1::Form1(Services services, QWidget *parent)
     build_menus();
     hold_controls();
     set_tab_order();
+    follow_pixel_ratio(*this, [this](qreal ratio) { load_pictures(ratio); });
 
     // Fixed size, and the client area below the menu bar at its design place
     // (the geometry of a window leaves its frame out).
@@ -192,7 +197,7 @@ void Form1::build_board(QWidget *client)
 
 void Form1::build_buttons(QWidget *client)
 {
-    auto *ok = new PictureButton(QStringLiteral("OK"), crossed_matches(devicePixelRatioF()), client);
+    auto *ok = new PictureButton(QStringLiteral("OK"), crossed_matches, client);
     ok->setObjectName(QStringLiteral("Command3"));
     ok->setGeometry(twips_rect(4920, 0, 1452, 2520));
     ok->setFont(classic_font(12, true));
@@ -238,10 +243,10 @@ void Form1::build_pictures(QWidget *client)
 {
     // Drawn for the screen the window opens on.
     const qreal ratio = devicePixelRatioF();
-    new PictureHolder("fia", match_image(ratio), QStringLiteral("Un fiammifero"), this);
-    new PictureHolder("fia_v", computer_sad(ratio), QStringLiteral("Il computer, triste"), this);
-    new PictureHolder("fia_p", computer_tongue(ratio), QStringLiteral("Il computer che fa la linguaccia"), this);
-    new PictureHolder("fia_p0", computer_grin(ratio), QStringLiteral("Il computer che sogghigna"), this);
+    new PictureHolder("fia", match_image, QStringLiteral("Un fiammifero"), ratio, this);
+    new PictureHolder("fia_v", computer_sad, QStringLiteral("Il computer, triste"), ratio, this);
+    new PictureHolder("fia_p", computer_tongue, QStringLiteral("Il computer che fa la linguaccia"), ratio, this);
+    new PictureHolder("fia_p0", computer_grin, QStringLiteral("Il computer che sogghigna"), ratio, this);
 
     QLabel *end_picture = make_label(client, "Picture6", {}, twips_rect(120, 0, 4812, 5532));
     end_picture->setPixmap(computer_grin(ratio));
@@ -338,7 +343,7 @@ void Form1::hold_controls()
         hold<QLabel>(remaining_label(r));
     }
     hold<QLabel>(Control::Picture6);
-    for (Control c : {Control::fia, Control::fia_v, Control::fia_p0, Control::fia_p})
+    for (Control c : picture_holders)
         hold<PictureHolder>(c);
     for (Control c : {Control::Option1, Control::Option2, Control::Option3})
         hold<QRadioButton>(c);
@@ -423,6 +428,18 @@ void Form1::changeEvent(QEvent *event)
         resize_board();
 }
 
+void Form1::load_pictures(qreal ratio)
+{
+    for (Control c : picture_holders)
+        control<PictureHolder>(c)->load(ratio);
+    load_match_image();
+    control<QLabel>(Control::Picture6)->setPixmap(control<PictureHolder>(end_picture_)->pixmap());
+    for (int r = 1; r <= row_total; ++r) {
+        row(r)->setCursor(hand_cursor(ratio));
+        row(r)->redraw();
+    }
+}
+
 void Form1::end_program()
 {
     QApplication::closeAllWindows();
@@ -485,6 +502,7 @@ void Form1::show_picture(Control box, Control holder)
     const auto *held = control<PictureHolder>(holder);
     shown->setPixmap(held->pixmap());
     shown->setAccessibleName(held->description());
+    end_picture_ = holder;
 }
 
 std::int16_t Form1::load_match_image()

@@ -51,6 +51,9 @@ private:
     void run(const std::function<void()> &handler);
     std::function<void()> handler(void (Game::*method)());
     void resize_board();
+    // The pictures drawn for a screen of another pixel ratio, the rows
+    // rendered again.
+    void load_pictures(qreal ratio);
 
     void end_program();
     void menu_reg_Click();
@@ -78,6 +81,7 @@ private:
     bool in_handler_ = false;
     bool resize_pending_ = false;
     bool displayed_ = false;
+    Control end_picture_ = Control::fia_p0;  // the holder of what Picture6 shows
     QPointer<Form2> about_;
     QPointer<Form3> rules_;
 };

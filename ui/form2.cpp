@@ -48,7 +48,7 @@ Form2::Form2(QWidget *main_window) : main_window_(main_window)
     connect(ok, &QPushButton::clicked, this, &Form2::Command1_Click);
 
     make_fitted_label(this, "Label1", app_title, twips_rect(840, 120, 2580, 348), classic_font(13.8));
-    make_picture(this, "Picture2", app_icon_pixmap(devicePixelRatioF()), {twips(120), twips(360)});
+    make_picture(this, "Picture2", app_icon_pixmap, {twips(120), twips(360)});
     version_ = make_label(this, "Lblversion", {}, twips_rect(840, 480, 1332, 252));
     title_ = make_label(this, "Lbltitle", {}, twips_rect(840, 720, 1332, 252));
     make_fitted_label(this, "Label2", QStringLiteral("Vince chi toglie l'ultimo fiammifero !!!"),
@@ -63,7 +63,7 @@ Form2::Form2(QWidget *main_window) : main_window_(main_window)
     make_line(this, "Line2", QRect(twips(240), twips(1812), twips(3360 - 240), 1), colour::shadow_3d);
     make_fitted_label(this, "Label5", QStringLiteral("Stai attento a quello che fai!"),
                       twips_rect(360, 1920, 2436, 240), classic_font(9.6));
-    make_picture(this, "Picture1", crossed_matches(devicePixelRatioF()), {twips(3720), twips(120)});
+    make_picture(this, "Picture1", crossed_matches, {twips(3720), twips(120)});
 
     Form_Load();
 }

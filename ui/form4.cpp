@@ -4,6 +4,8 @@
 #include "controls.h"
 #include "form1.h"
 #include "pictures.h"
+#include "pixel_ratio.h"
+#include "placement.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -27,19 +29,24 @@ Form4::Form4(Services services) : services_(services), background_(start_backgro
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(5364), twips(3996));
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->geometry()));
+    keep_on_screen(*this);
+    follow_pixel_ratio(*this, [this](qreal ratio) {
+        background_ = start_background(ratio);
+        update();
+    });
 
     QPushButton *proceed =
         make_button(this, "Command1", QStringLiteral("Conti&nua"), twips_rect(720, 3000, 972, 372));
     proceed->setFocus();
     connect(proceed, &QPushButton::clicked, this, &Form4::Command1_Click);
 
-    make_picture(this, "Picture1", crossed_matches(devicePixelRatioF()), {twips(840), twips(960)});
+    make_picture(this, "Picture1", crossed_matches, {twips(840), twips(960)});
 
     QLabel *title = make_label(this, "Label1", QStringLiteral("Brastola"), twips_rect(1320, 480, 2652, 372),
                                classic_font(12, true));
     title->setAutoFillBackground(true);
 
-    QLabel *icon = make_picture(this, "Picture2", app_icon_pixmap(devicePixelRatioF()), {});
+    QLabel *icon = make_picture(this, "Picture2", app_icon_pixmap, {});
     icon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     icon->setAutoFillBackground(true);  // the icon is transparent: grey shows through
     icon->setGeometry(twips_rect(720, 480, 432, 432));  // the picture and its border

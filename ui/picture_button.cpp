@@ -1,13 +1,19 @@
 #include "picture_button.h"
 
+#include "pixel_ratio.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 namespace brastola::ui {
 
-PictureButton::PictureButton(const QString &caption, const QPixmap &picture, QWidget *parent)
-    : QPushButton(caption, parent), picture_(picture)
+PictureButton::PictureButton(const QString &caption, PictureLoader picture, QWidget *parent)
+    : QPushButton(caption, parent), picture_(picture(devicePixelRatioF()))
 {
+    follow_pixel_ratio(*this, [this, picture](qreal ratio) {
+        picture_ = picture(ratio);
+        update();
+    });
 }
 
 void PictureButton::paintEvent(QPaintEvent *)

@@ -1,16 +1,18 @@
 #pragma once
 
-#include <QPixmap>
+#include "pictures.h"
+
 #include <QPushButton>
 
 namespace brastola::ui {
 
-// A push button that shows a picture centred above its caption.
+// A push button that shows a picture centred above its caption, drawn for
+// the pixel ratio of its screen.
 class PictureButton : public QPushButton {
     Q_OBJECT
 
 public:
-    PictureButton(const QString &caption, const QPixmap &picture, QWidget *parent = nullptr);
+    PictureButton(const QString &caption, PictureLoader picture, QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

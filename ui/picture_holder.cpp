@@ -2,9 +2,9 @@
 
 namespace brastola::ui {
 
-PictureHolder::PictureHolder(const char *name, const QPixmap &picture, const QString &description,
-                             QObject *parent)
-    : QObject(parent), picture_(picture), description_(description)
+PictureHolder::PictureHolder(const char *name, PictureLoader picture, const QString &description,
+                             qreal device_pixel_ratio, QObject *parent)
+    : QObject(parent), loader_(picture), picture_(picture(device_pixel_ratio)), description_(description)
 {
     setObjectName(QLatin1String(name));
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "pictures.h"
+
 #include <QObject>
-#include <QPixmap>
 #include <QString>
 
 namespace brastola::ui {
@@ -14,12 +15,15 @@ class PictureHolder : public QObject {
 
 public:
     // description: what the picture shows, for those who cannot see it.
-    PictureHolder(const char *name, const QPixmap &picture, const QString &description, QObject *parent);
+    PictureHolder(const char *name, PictureLoader picture, const QString &description, qreal device_pixel_ratio,
+                  QObject *parent);
 
     const QPixmap &pixmap() const { return picture_; }
     const QString &description() const { return description_; }
+    void load(qreal device_pixel_ratio) { picture_ = loader_(device_pixel_ratio); }
 
 private:
+    PictureLoader loader_;
     QPixmap picture_;
     QString description_;
 };

@@ -14,6 +14,8 @@
 
 namespace brastola::ui {
 
+using PictureLoader = QPixmap (*)(qreal device_pixel_ratio);
+
 QIcon app_icon();  // 32 and 64 pixels
 QPixmap app_icon_pixmap(qreal device_pixel_ratio = 1.0);  // 32 × 32, transparent background
 QCursor hand_cursor(qreal device_pixel_ratio = 1.0);      // hotspot at the tip of the finger

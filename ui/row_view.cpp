@@ -101,6 +101,11 @@ QString RowView::description() const
 void RowView::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
+    redraw();
+}
+
+void RowView::redraw()
+{
     // Pixel for pixel on the screen, so that the matches are never scaled.
     const qreal ratio = devicePixelRatioF();
     drawing_ = QImage((QSizeF(contentsRect().size()) * ratio).toSize(), QImage::Format_RGB32);
@@ -118,13 +123,15 @@ void RowView::clear()
 
 void RowView::draw_match(double x, double y, MatchStyle style)
 {
-    // The place in logical pixels is the same at every ratio.
-    const qreal ratio = drawing_.devicePixelRatio();
-    auto device = [ratio](double points) {
-        return static_cast<int>(std::lround(std::lround(points_to_pixels(points)) * ratio));
-    };
-    wanted_.push_back({QPoint(device(x), device(y)), style});
+    auto pixels = [](double points) { return static_cast<int>(std::lround(points_to_pixels(points))); };
+    wanted_.push_back({QPoint(pixels(x), pixels(y)), style});
     changed();
+}
+
+QPoint RowView::device(QPoint logical) const
+{
+    const qreal ratio = drawing_.devicePixelRatio();
+    return QPoint(static_cast<int>(std::lround(logical.x() * ratio)), static_cast<int>(std::lround(logical.y() * ratio)));
 }
 
 // The game clears and draws every row at every change of the board, a match
@@ -164,9 +171,9 @@ QRect RowView::render()
         if (was && is && rendered_[i] == wanted_[i])
             continue;
         if (was)
-            area |= images_.area(rendered_[i].at);
+            area |= images_.area(device(rendered_[i].at));
         if (is)
-            area |= images_.area(wanted_[i].at);
+            area |= images_.area(device(wanted_[i].at));
     }
     area &= drawing_.rect();
     if (area.isEmpty())
@@ -176,7 +183,7 @@ QRect RowView::render()
         std::fill(line + area.left(), line + area.right() + 1, colour::desktop.rgb());
     }
     for (const Mark &mark : wanted_)
-        images_.draw(drawing_, mark.at, mark.style, area);
+        images_.draw(drawing_, device(mark.at), mark.style, area);
     rendered_ = wanted_;
     return area;
 }

@@ -23,6 +23,9 @@ public:
     void clear();
     // x and y in points from the top-left corner of the drawing area.
     void draw_match(double x, double y, MatchStyle style);
+    // Renders every match again, at the pixel ratio of the row's screen: for
+    // a new size, a new ratio or a new picture in the image list.
+    void redraw();
 
     // What has been drawn since the last clear, rendered.
     const QImage &drawing();
@@ -51,13 +54,14 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    // A match as drawn: its place in device pixels and its style.
+    // A match as drawn: its place in logical pixels and its style.
     struct Mark {
         QPoint at;
         MatchStyle style;
         bool operator==(const Mark &) const = default;
     };
 
+    QPoint device(QPoint logical) const;
     void changed();
     void settle();
     QRect render();

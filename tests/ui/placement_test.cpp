@@ -1,27 +1,93 @@
-// Where the windows open: at their design places on a screen that holds
-// them, moved just inside one that does not. Each case runs on the screen
-// its name gives (see CMakeLists.txt).
+// The windows on screens of many sizes, at the scale factor of the run (see
+// CMakeLists.txt), with the screens changed while the program runs: where
+// the windows stand, and the pictures they show on a screen of another pixel
+// ratio. Positions are compared in device pixels, as the screen has them.
 
 #include "classic.h"
 #include "form1.h"
 #include "form2.h"
 #include "form3.h"
+#include "form4.h"
+#include "picture_holder.h"
+#include "pictures.h"
+#include "row_view.h"
 #include "scripted_services.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLabel>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
+#include <qpa/qplatformnativeinterface.h>
+#include <qpa/qplatformscreen.h>
+#include <qpa/qplatformwindow.h>
+
+#include <memory>
 
 using namespace brastola::ui;
 
 namespace {
 
-// The main window stands by its client area, the others by their own.
-QPoint designed_corner(const QWidget &window)
+QJsonObject screen(const QString &name, const QRect &device, int dpi = 96)
 {
-    if (auto *main_window = qobject_cast<const QMainWindow *>(&window))
-        return main_window->centralWidget()->mapToGlobal(QPoint(0, 0));
-    return window.geometry().topLeft();
+    return {{"name", name}, {"x", device.x()}, {"y", device.y()}, {"width", device.width()},
+            {"height", device.height()}, {"logicalDpi", dpi}, {"logicalBaseDpi", 96}};
+}
+
+// Replaces the offscreen platform's screens; one named "" is the first there is.
+void set_screens(const QJsonArray &screens)
+{
+    QPlatformNativeInterface *native = QGuiApplication::platformNativeInterface();
+    using Configure = void (*)(const QJsonObject &, QPlatformNativeInterface *);
+    const auto configure = reinterpret_cast<Configure>(native->nativeResourceForIntegration("setConfiguration"));
+    configure({{"screens", screens}}, native);
+    QCoreApplication::processEvents();  // the new geometries
+}
+
+QRect device_frame(const QWidget &w)
+{
+    const QPlatformWindow &native = *w.windowHandle()->handle();
+    return native.geometry().marginsAdded(native.frameMargins());
+}
+
+QRect device_area(const QWidget &w)
+{
+    return w.screen()->handle()->availableGeometry();
+}
+
+// The frame of a window whose client area was put at `client` (logical) on
+// its screen, as Qt turns that into device pixels.
+QRect designed_frame(const QWidget &w, QPoint client)
+{
+    const QPlatformWindow &native = *w.windowHandle()->handle();
+    const QPoint origin = w.screen()->geometry().topLeft();
+    const qreal factor = w.windowHandle()->devicePixelRatio() / native.devicePixelRatio();
+    const QPoint device = origin + (QPointF(client - origin) * factor).toPoint();
+    return QRect(device, native.geometry().size()).marginsAdded(native.frameMargins());
+}
+
+// Empty if a window that stood at `was` now stands at `is` by the rule: a
+// window that fits lies inside, where it was on each axis along which it was
+// inside and against the edge it overran on the others; one that does not
+// fit has its top-left corner at the area's. Qt places windows in logical
+// pixels: one device pixel further in is as good.
+QString misplaced(const QRect &was, const QRect &is, const QRect &area)
+{
+    const bool fits = was.width() <= area.width() && was.height() <= area.height();
+    auto wrong = [fits](int was_at, int is_at, int low, int high) {
+        if (!fits)
+            return is_at < low || is_at > low + 1;
+        return is_at < low || is_at > high || std::abs(is_at - std::clamp(was_at, low, high)) > 1;
+    };
+    if (wrong(was.x(), is.x(), area.left(), area.right() + 1 - was.width()) ||
+        wrong(was.y(), is.y(), area.top(), area.bottom() + 1 - was.height()))
+        return QStringLiteral("from %1,%2 to %3,%4 (%5x%6) in %7,%8 %9x%10")
+            .arg(was.x()).arg(was.y()).arg(is.x()).arg(is.y()).arg(was.width()).arg(was.height())
+            .arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height());
+    return {};
 }
 
 }  // namespace
@@ -30,49 +96,148 @@ class PlacementTest : public QObject {
     Q_OBJECT
 
     brastola::testing::ScriptedServices services;
+    std::vector<std::unique_ptr<QWidget>> windows;
+    std::vector<QPoint> designed_clients;  // logical
 
-    // Shows the three windows and gives the window manager its turn.
-    template <typename Check>
-    void with_windows(Check check)
+    // The four windows, shown where they are designed to open.
+    void show_windows()
     {
-        Form1 main_window(services.services());
-        Form3 rules;
-        Form2 about;
-        for (QWidget *w : std::initializer_list<QWidget *>{&main_window, &rules, &about}) {
+        windows.clear();
+        designed_clients.clear();
+        windows.emplace_back(new Form1(services.services()));
+        windows.emplace_back(new Form3);
+        windows.emplace_back(new Form2);
+        windows.emplace_back(new Form4(services.services()));
+        for (auto &w : windows) {
+            w->setAttribute(Qt::WA_DeleteOnClose, false);
+            designed_clients.push_back(w->geometry().topLeft());
             w->show();
-            QVERIFY(QTest::qWaitForWindowExposed(w));
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         }
-        QTest::qWait(20);
-        check(main_window, rules, about);
+    }
+
+    // Each window placed by the rule from where it stood.
+    void expect_placed_from(const std::vector<QRect> &was)
+    {
+        for (std::size_t i = 0; i < windows.size(); ++i) {
+            const QWidget &w = *windows[i];
+            QTRY_VERIFY2(misplaced(was[i], device_frame(w), device_area(w)).isEmpty(),
+                         qPrintable(w.objectName() + QLatin1Char(' ') +
+                                    misplaced(was[i], device_frame(w), device_area(w))));
+        }
+    }
+
+    std::vector<QRect> frames() const
+    {
+        std::vector<QRect> now;
+        for (const auto &w : windows)
+            now.push_back(device_frame(*w));
+        return now;
     }
 
 private slots:
-    void small_screen()
+    void cleanup()
     {
-        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
-        QCOMPARE(free.size(), QSize(640, 520));
-        with_windows([&](QWidget &main_window, QWidget &rules, QWidget &about) {
-            // Both run over the bottom right corner as designed; each is moved
-            // just enough, against the edges it overran.
-            for (QWidget *w : {&main_window, &rules}) {
-                const QRect frame = w->frameGeometry();
-                QVERIFY2(free.contains(frame), qPrintable(w->objectName()));
-                QVERIFY2(frame.right() == free.right() && frame.bottom() == free.bottom(),
-                         qPrintable(w->objectName()));
-            }
-            // The about window fits as designed and stays where it is.
-            QCOMPARE(designed_corner(about), QPoint(228, 186));
-        });
+        windows.clear();
+        set_screens({screen({}, {0, 0, 800, 800})});
     }
 
-    void large_screen()
+    void windows_open_by_the_rule_data()
     {
-        QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry().size(), QSize(1920, 1200));
-        with_windows([&](QWidget &main_window, QWidget &rules, QWidget &about) {
-            QCOMPARE(designed_corner(main_window), QPoint(191, 88));
-            QCOMPARE(designed_corner(rules), QPoint(219, 102));
-            QCOMPARE(designed_corner(about), QPoint(228, 186));
-        });
+        QTest::addColumn<QRect>("screen");
+        QTest::newRow("640x480") << QRect(0, 0, 640, 480);
+        QTest::newRow("800x600") << QRect(0, 0, 800, 600);
+        QTest::newRow("1024x768") << QRect(0, 0, 1024, 768);
+        QTest::newRow("1280x1024") << QRect(0, 0, 1280, 1024);
+        QTest::newRow("1920x1200") << QRect(0, 0, 1920, 1200);
+        QTest::newRow("1280x1024 below a 100-pixel band") << QRect(0, 100, 1280, 924);
+    }
+
+    void windows_open_by_the_rule()
+    {
+        QFETCH(QRect, screen);
+        set_screens({::screen({}, screen)});
+        show_windows();
+        std::vector<QRect> designed;
+        for (std::size_t i = 0; i < windows.size(); ++i)
+            designed.push_back(designed_frame(*windows[i], designed_clients[i]));
+        expect_placed_from(designed);
+    }
+
+    void an_area_that_shrinks_moves_the_windows_back()
+    {
+        set_screens({screen({}, {0, 0, 1920, 1200})});
+        show_windows();
+        QTest::qWait(20);
+        const std::vector<QRect> before = frames();
+        set_screens({screen({}, {0, 0, 640, 480})});
+        expect_placed_from(before);
+    }
+
+    void windows_of_a_removed_screen_come_back_by_the_rule()
+    {
+        set_screens({screen({}, {0, 0, 640, 480}), screen("b", {640, 0, 1920, 1200})});
+        show_windows();
+        for (auto &w : windows)
+            w->windowHandle()->setPosition(QPoint(700, 40));
+        QTRY_VERIFY(windows.front()->screen()->name() == QLatin1String("b"));
+        QTest::qWait(20);
+        const std::vector<QRect> before = frames();
+        set_screens({screen({}, {0, 0, 640, 480})});
+        expect_placed_from(before);
+    }
+
+    // A window moved to a screen of twice the ratio shows what one made
+    // there shows.
+    void pictures_follow_the_pixel_ratio()
+    {
+        set_screens({screen({}, {0, 0, 1280, 1024})});
+        Form1 moved(services.services());
+        Form4 moved_start;
+        const qreal first_ratio = moved.devicePixelRatioF();
+        // A screen of twice the ratio takes the place of the first, which
+        // goes to the right.
+        set_screens({screen({}, {2560, 0, 1280, 1024}), screen("b", {0, 0, 2560, 2048}, 192)});
+        Form1 made(services.services());
+        Form4 made_start;
+        const qreal ratio = made.devicePixelRatioF();
+        QCOMPARE(ratio, 2 * first_ratio);
+        moved.move(2600, 0);
+        moved_start.move(2600, 0);
+        for (QWidget *w : std::initializer_list<QWidget *>{&moved, &made, &moved_start, &made_start}) {
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+        }
+        for (Form1 *w : {&moved, &made}) {
+            services.script_deal({22, 7, 1, 12, 5});
+            w->findChild<QAction *>(QStringLiteral("menu1_1"))->trigger();
+        }
+        moved.windowHandle()->setPosition(made.windowHandle()->position());
+        moved_start.windowHandle()->setPosition(made_start.windowHandle()->position());
+        QTRY_COMPARE(moved.devicePixelRatioF(), ratio);
+        QTRY_COMPARE(moved_start.devicePixelRatioF(), ratio);
+
+        auto shown = [](const QWidget &w, const char *name) {
+            return w.findChild<QWidget *>(QLatin1String(name))->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        };
+        for (int r = 1; r <= 5; ++r) {
+            auto drawing = [r](const Form1 &w) { return w.findChild<RowView *>(QStringLiteral("Picture%1").arg(r))->drawing(); };
+            QVERIFY2(drawing(moved) == drawing(made), qPrintable(QString::number(r)));
+        }
+        QVERIFY(shown(moved, "Command3") == shown(made, "Command3"));
+        for (const char *name : {"fia", "fia_v", "fia_p", "fia_p0"}) {
+            auto held = [name](const Form1 &w) { return w.findChild<PictureHolder *>(QLatin1String(name))->pixmap(); };
+            QVERIFY2(held(moved).toImage() == held(made).toImage(), name);
+        }
+        auto end_picture = [](const QWidget &w) { return w.findChild<QLabel *>(QStringLiteral("Picture6"))->pixmap(); };
+        QVERIFY(end_picture(moved).toImage() == end_picture(made).toImage());
+        auto cursor = [](const QWidget &w) { return w.findChild<QWidget *>(QStringLiteral("Picture1"))->cursor(); };
+        QVERIFY(cursor(moved).pixmap().toImage() == cursor(made).pixmap().toImage());
+
+        QVERIFY(shown(moved_start, "Picture1") == shown(made_start, "Picture1"));
+        // Where no control stands, the background alone.
+        const QRect free_part(QPoint(300, 100) * ratio, QSize(140, 200) * ratio);
+        QVERIFY(moved_start.grab().toImage().copy(free_part) == made_start.grab().toImage().copy(free_part));
     }
 };
 
