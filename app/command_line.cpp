@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace brastola::app {
@@ -30,6 +31,9 @@ constexpr const char *qt_options_with_value[] = {
     "session", "qmljsdebugger",
 };
 constexpr const char *qt_flags[] = {"reverse", "widgetcount", "nograb", "dograb", "testability"};
+// Qt reads these also as -name=value; the others only with the value in the
+// argument after them, so "-display=:1" would be left for no one to read.
+constexpr const char *qt_options_joined[] = {"style", "stylesheet", "qmljsdebugger"};
 
 // An option as typed, without a value given after "=".
 QString option_as_typed(const QString &argument)
@@ -44,6 +48,22 @@ QString option_name(const QString &argument)
     while (name.startsWith(QLatin1Char('-')))
         name.remove(0, 1);
     return name;
+}
+
+// The first argument that gives one of Qt's options its value after "=",
+// where Qt would not read it.
+QString value_joined_where_qt_reads_none(const QStringList &arguments)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        if (!argument.startsWith(QLatin1Char('-')) || !argument.contains(QLatin1Char('=')))
+            continue;
+        const QString name = option_name(argument);
+        const auto named = [&name](const char *option) { return name == QLatin1String(option); };
+        if (std::any_of(std::begin(qt_options_with_value), std::end(qt_options_with_value), named) &&
+            std::none_of(std::begin(qt_options_joined), std::end(qt_options_joined), named))
+            return argument;
+    }
+    return {};
 }
 
 // One line naming what is wrong, in Italian: the parser's own text is English.
@@ -73,14 +93,27 @@ QString complaint(const QCommandLineParser &parser, const QStringList &arguments
             is_flag(option_name(argument)))
             return QStringLiteral("l'opzione %1 non vuole un valore").arg(option_as_typed(argument));
     }
+    if (const QString joined = value_joined_where_qt_reads_none(arguments); !joined.isEmpty())
+        return QStringLiteral("l'opzione %1 vuole il valore a parte: %1 %2")
+            .arg(option_as_typed(joined), joined.section(QLatin1Char('='), 1));
     // The parser takes whatever follows an option as its value, so a value
     // can only be missing after the last argument.
     return QStringLiteral("manca il valore dell'opzione ") + given.constLast();
 }
 
-void print(std::FILE *stream, const QString &text)
+// False if the text did not reach its file whole (a closed or full one).
+bool print(std::FILE *stream, const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    return std::fputs(text.toLocal8Bit().constData(), stream) >= 0 && std::fflush(stream) == 0;
+}
+
+// The help or the version: status 0 once written, 1 if it could not be.
+int answer(const QString &text)
+{
+    if (print(stdout, text))
+        return 0;
+    print(stderr, QStringLiteral("brastola: impossibile scrivere sullo standard output\n"));
+    return 1;
 }
 
 }  // namespace
@@ -104,19 +137,23 @@ CommandLine read_command_line(int argc, const char *const argv[])
     parser.addOptions(options);
 
     CommandLine result;
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty() ||
+        !value_joined_where_qt_reads_none(arguments).isEmpty()) {
         print(stderr, QStringLiteral("brastola: ") + complaint(parser, arguments, options) + QLatin1Char('\n'));
         print(stderr, QString::fromUtf8(usage));
         result.exit_status = 2;
     } else if (parser.isSet(help)) {
-        print(stdout, QString::fromUtf8(usage));
-        result.exit_status = 0;
+        result.exit_status = answer(QString::fromUtf8(usage));
     } else if (parser.isSet(version)) {
-        print(stdout, QStringLiteral("Brastola " BRASTOLA_VERSION "\n"));
-        result.exit_status = 0;
+        result.exit_status = answer(QStringLiteral("Brastola " BRASTOLA_VERSION "\n"));
     }
-    result.platform = parser.value(QStringLiteral("platform")).toStdString();
-    result.x_display = parser.value(QStringLiteral("display")).toStdString();
+    // Qt, given an option twice, keeps the last value.
+    auto last = [&parser](const char *name) {
+        const QStringList values = parser.values(QLatin1String(name));
+        return values.isEmpty() ? std::string() : values.constLast().toStdString();
+    };
+    result.platform = last("platform");
+    result.x_display = last("display");
     return result;
 }
 

@@ -10,10 +10,13 @@ namespace brastola::app {
 
 struct CommandLine {
     // Set when the program must end at once with this status: 0 after the
-    // help or the version, 2 after a complaint about the arguments.
+    // help or the version, 1 if they could not be written, 2 after a
+    // complaint about the arguments.
     std::optional<int> exit_status;
-    // The values of Qt's own -platform and -display options, empty when they
-    // are absent. Both stay in argv for QApplication, which acts on them.
+    // The values of Qt's own -platform and -display options, read as Qt
+    // reads them (the value in the next argument; the last one given), empty
+    // when they are absent. Both stay in argv for QApplication, which acts
+    // on them.
     std::string platform;
     std::string x_display;
 };

@@ -6,6 +6,8 @@
 
 #include "command_line.h"
 
+#include <string>
+
 struct xcb_connection_t;
 
 namespace brastola::app {
@@ -13,10 +15,9 @@ namespace brastola::app {
 class ScreenProbe {
 public:
     // Reachable when a platform was chosen (QT_QPA_PLATFORM or -platform),
-    // which leaves any failure to Qt and its own message, or when an X server
-    // (the -display option, else DISPLAY) or a Wayland compositor
-    // (WAYLAND_DISPLAY, else wayland-0, in XDG_RUNTIME_DIR) accepts a
-    // connection.
+    // whose failure PlatformStart reports, or when an X server (the -display
+    // option, else DISPLAY) or a Wayland compositor (WAYLAND_DISPLAY, else
+    // wayland-0, in XDG_RUNTIME_DIR) accepts a connection.
     explicit ScreenProbe(const CommandLine &command_line);
     ~ScreenProbe();
     ScreenProbe(const ScreenProbe &) = delete;
@@ -33,6 +34,6 @@ private:
 };
 
 // The one line to print when no screen is reachable.
-extern const char no_screen_message[];
+std::string no_screen_message(const CommandLine &command_line);
 
 }  // namespace brastola::app

@@ -3,7 +3,10 @@
 namespace brastola::app {
 
 // Windows and macOS draw on the session's own screen, which is always there.
-const char no_screen_message[] = "";
+std::string no_screen_message(const CommandLine &)
+{
+    return {};
+}
 
 ScreenProbe::ScreenProbe(const CommandLine &) : reachable_(true) {}
 

@@ -12,9 +12,13 @@
 
 namespace brastola::app {
 
-const char no_screen_message[] =
-    "brastola: nessuno schermo grafico disponibile: né DISPLAY né WAYLAND_DISPLAY indicano uno "
-    "schermo aperto\n";
+std::string no_screen_message(const CommandLine &command_line)
+{
+    const std::string reason = command_line.x_display.empty()
+                                   ? "né DISPLAY né WAYLAND_DISPLAY indicano uno schermo aperto"
+                                   : "lo schermo X " + command_line.x_display + " indicato da -display non risponde";
+    return "brastola: nessuno schermo grafico disponibile: " + reason + '\n';
+}
 
 namespace {
 

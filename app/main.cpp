@@ -1,6 +1,7 @@
 #include "command_line.h"
 #include "display.h"
 #include "form4.h"
+#include "platform_start.h"
 
 #include <QApplication>
 
@@ -14,12 +15,16 @@ int main(int argc, char *argv[])
         return *command_line.exit_status;
     std::optional<brastola::app::ScreenProbe> screen(command_line);
     if (!screen->reachable()) {
-        std::fputs(brastola::app::no_screen_message, stderr);
+        std::fputs(brastola::app::no_screen_message(command_line).c_str(), stderr);
         return 1;
     }
 
-    QApplication app(argc, argv);
+    std::optional<QApplication> app;
+    {
+        const brastola::app::PlatformStart start(command_line);
+        app.emplace(argc, argv);
+    }
     screen.reset();  // Qt holds its own connection now
-    brastola::ui::open_start_window(app);
-    return app.exec();
+    brastola::ui::open_start_window(*app);
+    return app->exec();
 }

@@ -1,6 +1,6 @@
 // The built program started as from a terminal: what it prints and the
 // status it ends with, for the help, the version, mistakes, Qt's own options,
-// and a start with no screen at all.
+// a start with no screen at all, and a platform that cannot start.
 
 #include <QDir>
 #include <QProcess>
@@ -8,9 +8,6 @@
 #include <QTest>
 
 namespace {
-
-const QString no_screen_line = QStringLiteral(
-    "brastola: nessuno schermo grafico disponibile: né DISPLAY né WAYLAND_DISPLAY indicano uno schermo aperto\n");
 
 struct Run {
     int exit_code = -1;
@@ -45,11 +42,15 @@ class CommandLineTest : public QObject {
         return environment;
     }
 
-    Run run(const QStringList &arguments, const QProcessEnvironment &environment) const
+    // Standard output goes to `output_file`, if any.
+    Run run(const QStringList &arguments, const QProcessEnvironment &environment, const QString &output_file = {},
+            const QString &path = QStringLiteral(BRASTOLA_PROGRAM)) const
     {
         QProcess program;
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(BRASTOLA_PROGRAM), arguments);
+        if (!output_file.isEmpty())
+            program.setStandardOutputFile(output_file);
+        program.start(path, arguments);
         Run result;
         if (!program.waitForFinished(60'000)) {
             program.kill();
@@ -107,6 +108,28 @@ private slots:
         QVERIFY2(answer.out.startsWith(answer_start), qPrintable(answer.out));
     }
 
+    void unwritable_answers_are_one_line_and_status_1_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("closed");  // else on a full device
+        for (const char *option : {"--help", "--version"}) {
+            QTest::addRow("%s to /dev/full", option) << option << false;
+            QTest::addRow("%s to a closed standard output", option) << option << true;
+        }
+    }
+
+    void unwritable_answers_are_one_line_and_status_1()
+    {
+        QFETCH(QString, option);
+        QFETCH(bool, closed);
+        const Run answer = closed ? run({"-c", "exec \"$0\" \"$1\" >&-", BRASTOLA_PROGRAM, option}, without_screen(), {},
+                                        QStringLiteral("/bin/sh"))
+                                  : run({option}, without_screen(), QStringLiteral("/dev/full"));
+        QCOMPARE(answer.exit_status, QProcess::NormalExit);
+        QCOMPARE(answer.exit_code, 1);
+        QCOMPARE(answer.err, QStringLiteral("brastola: impossibile scrivere sullo standard output\n"));
+    }
+
     void help_names_the_options_in_italian()
     {
         const QString help = usage();
@@ -130,6 +153,9 @@ private slots:
         QTest::newRow("argument") << QStringList{"partita"} << "argomento inatteso: partita";
         QTest::newRow("missing value") << QStringList{"-platform"} << "manca il valore dell'opzione -platform";
         QTest::newRow("value of a flag") << QStringList{"--version=2"} << "l'opzione --version non vuole un valore";
+        // Qt would leave these to no one, and start on another screen.
+        QTest::newRow("-display=") << QStringList{"-display=:92"} << "l'opzione -display vuole il valore a parte: -display :92";
+        QTest::newRow("--platform=") << QStringList{"--platform=xcb"} << "l'opzione --platform vuole il valore a parte: --platform xcb";
     }
 
     void mistakes_print_one_line_and_the_usage()
@@ -178,24 +204,55 @@ private slots:
         QVERIFY(game_starts(qt_options, offscreen));
     }
 
-    void no_screen_is_one_line_and_status_1_data()
+    // No screen to open, or a platform chosen that cannot start, where Qt
+    // would abort with many lines of its own.
+    void failed_start_is_one_line_and_status_1_data()
     {
+        const QString unserved = unserved_x_display();
+        const QString no_screen = QStringLiteral("brastola: nessuno schermo grafico disponibile: ");
+        const QString no_variable = no_screen + "né DISPLAY né WAYLAND_DISPLAY indicano uno schermo aperto\n";
+        const QString no_plugin = QStringLiteral("brastola: piattaforma grafica non trovata: garbage (disponibili: ");
+        const QString no_x = "brastola: la piattaforma grafica xcb non può aprire lo schermo X " + unserved + " (disponibili: ";
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("platform");  // QT_QPA_PLATFORM
         QTest::addColumn<QString>("x_display");
-        QTest::newRow("no display variables") << QString();
-        QTest::newRow("DISPLAY names no server") << unserved_x_display();
+        QTest::addColumn<QString>("line");      // whole, or up to the platforms there are
+        QTest::newRow("no display variables") << QStringList() << QString() << QString() << no_variable;
+        QTest::newRow("DISPLAY names no server") << QStringList() << QString() << unserved << no_variable;
+        QTest::newRow("-display names no server, the last one given")
+            << QStringList{"-display", ":99999", "-display", unserved} << QString() << QString()
+            << no_screen + "lo schermo X " + unserved + " indicato da -display non risponde\n";
+        QTest::newRow("-platform names no plugin") << QStringList{"-platform", "garbage"} << QString() << QString() << no_plugin;
+        QTest::newRow("QT_QPA_PLATFORM names no plugin") << QStringList() << "garbage" << QString() << no_plugin;
+        QTest::newRow("-platform xcb, DISPLAY names no server") << QStringList{"-platform", "xcb"} << QString() << unserved << no_x;
+        QTest::newRow("QT_QPA_PLATFORM xcb, DISPLAY names no server") << QStringList() << "xcb" << unserved << no_x;
+        QTest::newRow("-platform xcb, -display names no server")
+            << QStringList{"-platform", "xcb", "-display", unserved} << QString() << QString() << no_x;
     }
 
-    void no_screen_is_one_line_and_status_1()
+    void failed_start_is_one_line_and_status_1()
     {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, platform);
         QFETCH(QString, x_display);
+        QFETCH(QString, line);
         QProcessEnvironment environment = without_screen();
+        if (!platform.isEmpty())
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
         if (!x_display.isEmpty())
             environment.insert(QStringLiteral("DISPLAY"), x_display);
-        const Run start = run({}, environment);
+        const Run start = run(arguments, environment);
         QCOMPARE(start.exit_status, QProcess::NormalExit);
         QCOMPARE(start.exit_code, 1);
         QCOMPARE(start.out, QString());
-        QCOMPARE(start.err, no_screen_line);
+        if (line.endsWith('\n')) {
+            QCOMPARE(start.err, line);
+            return;
+        }
+        QVERIFY2(start.err.startsWith(line) && start.err.endsWith(QLatin1String(")\n")) && start.err.count('\n') == 1,
+                 qPrintable(start.err));
+        const QStringList listed = start.err.mid(line.size()).chopped(2).split(QStringLiteral(", "));
+        QVERIFY2(listed.contains(QLatin1String("offscreen")) && listed.contains(QLatin1String("xcb")), qPrintable(start.err));
     }
 };
 
