@@ -14,7 +14,7 @@ const char usage[] =
     "Uso: brastola [opzioni]\n"
     "\n"
     "Brastola, il gioco del Nim con i fiammiferi: tu e il computer togliete a\n"
-    "turno uno o più fiammiferi da una sola fila, e vince chi toglie l'ultimo.\n"
+    "turno uno o più fiammiferi da una sola riga, e vince chi toglie l'ultimo.\n"
     "\n"
     "Opzioni:\n"
     "  -h, --help      mostra questo aiuto ed esce\n"
