@@ -86,21 +86,28 @@ TEST(PictureFiles, LauncherIconsAtEverySizeTheThirtyTwoBeingTheProgramsIcon)
     }
 }
 
-TEST(PictureFiles, DrawingToolWritesTheCommittedFiles)
+// As tools/redraw-pictures draws them, the start backgrounds with the main
+// window rendered at both ratios.
+TEST(PictureFiles, DrawingToolsWriteTheCommittedFiles)
 {
     const QTemporaryDir out;
-    ASSERT_EQ(QProcess::execute(QStringLiteral(DRAW_PICTURES), {out.path()}), 0);
-    // The start backgrounds alone depend on screenshots of the main window.
+    const QString window_1x = out.filePath(QStringLiteral("1x.png")), window_2x = out.filePath(QStringLiteral("2x.png"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral(MAIN_WINDOW_PICTURE), {QStringLiteral("1"), window_1x}), 0);
+    ASSERT_EQ(QProcess::execute(QStringLiteral(MAIN_WINDOW_PICTURE), {QStringLiteral("2"), window_2x}), 0);
+    ASSERT_EQ(QProcess::execute(QStringLiteral(DRAW_PICTURES),
+                                {QStringLiteral("--window"), window_1x, QStringLiteral("--window2x"), window_2x,
+                                 out.filePath(QStringLiteral("assets"))}),
+              0);
     QStringList names;
     for (int scale : {1, 2}) {
         for (const char *name : {"app_icon.ico", "hand_cursor.cur", "match_image.bmp", "crossed_matches.bmp",
-                                 "computer_grin.bmp", "computer_tongue.bmp", "computer_sad.bmp"})
+                                 "computer_grin.bmp", "computer_tongue.bmp", "computer_sad.bmp", "start_background.bmp"})
             names << at_scale(name, scale);
     }
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         names << QStringLiteral("hicolor/%1x%1/apps/brastola.png").arg(size);
     for (const QString &name : names) {
-        const QByteArray drawn = bytes_of(QDir(out.path()), name);
+        const QByteArray drawn = bytes_of(QDir(out.filePath(QStringLiteral("assets"))), name);
         EXPECT_FALSE(drawn.isEmpty()) << name.toStdString();
         EXPECT_TRUE(drawn == bytes_of(assets(), name)) << name.toStdString();
     }

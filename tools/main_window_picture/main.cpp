@@ -1,8 +1,9 @@
 // Renders the main window during a game, the grinning computer standing over
-// the rows of matches, into a PNG: the start window's background shows it
-// reduced. Run with QT_SCALE_FACTOR=2 it renders the window at a device pixel
-// ratio of 2, for the start background drawn for that ratio.
-//   main_window_picture <output.png>
+// the rows of matches, into a PNG at a device pixel ratio (1 or 2): the start
+// window's background drawn for that ratio shows it reduced.
+//   main_window_picture <device pixel ratio> <output.png>
+// Every machine with the project's dependencies renders the same picture:
+// the program sets its own platform, scale factor and fonts (fonts.conf).
 
 #include "classic.h"
 #include "form1.h"
@@ -35,10 +36,16 @@ private:
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: main_window_picture <output.png>\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: main_window_picture <device pixel ratio> <output.png>\n");
         return 2;
     }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", argv[1]);
+    qputenv("FONTCONFIG_FILE", FONTS_CONF);
+    for (const char *setting : {"QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE", "QT_FONT_DPI", "QT_SCREEN_SCALE_FACTORS",
+                                "QT_ENABLE_HIGHDPI_SCALING", "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_USE_PHYSICAL_DPI"})
+        qunsetenv(setting);
     QApplication app(argc, argv);
     ui::apply_classic_look(app);
     FixedServices services;
@@ -65,8 +72,8 @@ int main(int argc, char *argv[])
     painter.drawImage(client + board.center() - logical_grin.center(), grin);
     painter.end();
 
-    if (!picture.save(QString::fromLocal8Bit(argv[1]))) {
-        std::fprintf(stderr, "main_window_picture: cannot write %s\n", argv[1]);
+    if (!picture.save(QString::fromLocal8Bit(argv[2]))) {
+        std::fprintf(stderr, "main_window_picture: cannot write %s\n", argv[2]);
         return 1;
     }
     return 0;
