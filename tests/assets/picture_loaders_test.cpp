@@ -136,19 +136,46 @@ TEST_F(PictureLoaders, ReducedMatchKeepsPureWhiteAsItsOnlyTransparentColourWitho
     }
 }
 
+// Run on the offscreen platform and on X11 (see CMakeLists.txt).
 TEST_F(PictureLoaders, HandCursorHotspotStaysAtTheFingertip)
 {
     for (qreal ratio : {1.0, 1.5, 2.0}) {
         SCOPED_TRACE(ratio);
         const QCursor cursor = hand_cursor(ratio);
         const QImage hand = cursor.pixmap().toImage();
-        // Off X11 the hotspot is in logical pixels.
-        EXPECT_EQ(cursor.hotSpot(), QPoint(12, 1));
-        const QPoint tip = (QPointF(cursor.hotSpot()) * ratio).toPoint();
+        const QPoint tip = (QPointF(12, 1) * ratio).toPoint();
+        // X11 takes the hotspot in the picture's own pixels, the others in
+        // logical pixels.
+        const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+        EXPECT_EQ(cursor.hotSpot(), x11 ? tip : QPoint(12, 1));
         EXPECT_GT(qAlpha(hand.pixel(tip)), 128);
         for (int y = 0; y < tip.y() - 1; ++y)
             for (int x = 0; x < hand.width(); ++x)
                 EXPECT_EQ(qAlpha(hand.pixel(x, y)), 0) << x << "," << y;
+    }
+}
+
+// Painted exactly where the match drawn for 2 covered more than half of a
+// pixel (a margin left for the filter), sampled on an 8 x 8 grid.
+TEST_F(PictureLoaders, ReducedMatchIsPaintedWhereTheMatchCoveredMoreThanHalf)
+{
+    const QImage sharp = picture("match_image.bmp", 2);
+    for (qreal ratio : {1.25, 1.5}) {
+        const QImage m = match_image(ratio).toImage();
+        // Sharp pixels per reduced pixel, along each axis.
+        const QPointF step(qreal(sharp.width()) / m.width(), qreal(sharp.height()) / m.height());
+        for (int y = 0; y < m.height(); ++y) {
+            for (int x = 0; x < m.width(); ++x) {
+                int covered = 0;
+                for (int i = 0; i < 64; ++i) {
+                    const QPoint at(int((x + (i % 8 + 0.5) / 8) * step.x()), int((y + (i / 8 + 0.5) / 8) * step.y()));
+                    covered += sharp.rect().contains(at) && sharp.pixelColor(at) != Qt::white;
+                }
+                const bool painted = m.pixelColor(x, y) != Qt::white;
+                if (covered <= 0.4 * 64 || covered >= 0.6 * 64)
+                    EXPECT_EQ(painted, covered >= 0.6 * 64) << ratio << ": " << x << "," << y << ", " << covered;
+            }
+        }
     }
 }
 
