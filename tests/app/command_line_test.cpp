@@ -42,14 +42,11 @@ class CommandLineTest : public QObject {
         return environment;
     }
 
-    // Standard output goes to `output_file`, if any.
-    Run run(const QStringList &arguments, const QProcessEnvironment &environment, const QString &output_file = {},
+    Run run(const QStringList &arguments, const QProcessEnvironment &environment,
             const QString &path = QStringLiteral(BRASTOLA_PROGRAM)) const
     {
         QProcess program;
         program.setProcessEnvironment(environment);
-        if (!output_file.isEmpty())
-            program.setStandardOutputFile(output_file);
         program.start(path, arguments);
         Run result;
         if (!program.waitForFinished(60'000)) {
@@ -111,20 +108,18 @@ private slots:
     void unwritable_answers_are_one_line_and_status_1_data()
     {
         QTest::addColumn<QString>("option");
-        QTest::addColumn<bool>("closed");  // else on a full device
-        for (const char *option : {"--help", "--version"}) {
-            QTest::addRow("%s to /dev/full", option) << option << false;
-            QTest::addRow("%s to a closed standard output", option) << option << true;
-        }
+        QTest::addColumn<QString>("redirection");  // of standard output
+        for (const char *option : {"--help", "--version"})
+            for (const char *redirection : {">/dev/full", ">&-"})
+                QTest::addRow("%s %s", option, redirection) << option << redirection;
     }
 
     void unwritable_answers_are_one_line_and_status_1()
     {
         QFETCH(QString, option);
-        QFETCH(bool, closed);
-        const Run answer = closed ? run({"-c", "exec \"$0\" \"$1\" >&-", BRASTOLA_PROGRAM, option}, without_screen(), {},
-                                        QStringLiteral("/bin/sh"))
-                                  : run({option}, without_screen(), QStringLiteral("/dev/full"));
+        QFETCH(QString, redirection);
+        const Run answer = run({"-c", "exec \"$0\" \"$1\" " + redirection, BRASTOLA_PROGRAM, option}, without_screen(),
+                               QStringLiteral("/bin/sh"));
         QCOMPARE(answer.exit_status, QProcess::NormalExit);
         QCOMPARE(answer.exit_code, 1);
         QCOMPARE(answer.err, QStringLiteral("brastola: impossibile scrivere sullo standard output\n"));
@@ -249,10 +244,9 @@ private slots:
             QCOMPARE(start.err, line);
             return;
         }
-        QVERIFY2(start.err.startsWith(line) && start.err.endsWith(QLatin1String(")\n")) && start.err.count('\n') == 1,
-                 qPrintable(start.err));
-        const QStringList listed = start.err.mid(line.size()).chopped(2).split(QStringLiteral(", "));
-        QVERIFY2(listed.contains(QLatin1String("offscreen")) && listed.contains(QLatin1String("xcb")), qPrintable(start.err));
+        const QString listed = start.err.mid(line.size());  // the platforms there are, then the end
+        QVERIFY2(start.err.startsWith(line) && listed.endsWith(")\n") && listed.count('\n') == 1 &&
+                     listed.contains("offscreen, ") && listed.contains("xcb"), qPrintable(start.err));
     }
 };
 

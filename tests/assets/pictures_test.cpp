@@ -91,12 +91,10 @@ TEST(PictureFiles, LauncherIconsAtEverySizeTheThirtyTwoBeingTheProgramsIcon)
 TEST(PictureFiles, DrawingToolsWriteTheCommittedFiles)
 {
     const QTemporaryDir out;
-    const QString window_1x = out.filePath(QStringLiteral("1x.png")), window_2x = out.filePath(QStringLiteral("2x.png"));
-    ASSERT_EQ(QProcess::execute(QStringLiteral(MAIN_WINDOW_PICTURE), {QStringLiteral("1"), window_1x}), 0);
-    ASSERT_EQ(QProcess::execute(QStringLiteral(MAIN_WINDOW_PICTURE), {QStringLiteral("2"), window_2x}), 0);
-    ASSERT_EQ(QProcess::execute(QStringLiteral(DRAW_PICTURES),
-                                {QStringLiteral("--window"), window_1x, QStringLiteral("--window2x"), window_2x,
-                                 out.filePath(QStringLiteral("assets"))}),
+    for (const char *ratio : {"1", "2"})
+        ASSERT_EQ(QProcess::execute(MAIN_WINDOW_PICTURE, {ratio, out.filePath(ratio + QStringLiteral("x.png"))}), 0);
+    ASSERT_EQ(QProcess::execute(DRAW_PICTURES, {"--window", out.filePath("1x.png"), "--window2x", out.filePath("2x.png"),
+                                                out.filePath("assets")}),
               0);
     QStringList names;
     for (int scale : {1, 2}) {

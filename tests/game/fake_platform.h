@@ -87,11 +87,7 @@ public:
         pictures.push_back({holder, now});
     }
     std::int16_t load_match_image() override { return 9; }
-    void clear_row(int r) override
-    {
-        row(r).clear();
-        cleared_at.at(r - 1).push_back(now);
-    }
+    void clear_row(int r) override { row(r).clear(); cleared_at.at(r - 1).push_back(now); }
     void draw_match(int r, double x, double y, MatchStyle style) override
     {
         row(r).push_back({x, y, style});
