@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "classic.h"
 #include "controls.h"
 #include "form2.h"
@@ -94,20 +95,6 @@ private:
 QString from_utf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A count label is read with its row, so that a reader does not announce a
-// bare number: "Riga 2, fiammiferi: 7", "Riga 2, ne resterebbero: 4".
-QString label_reading(Control label, const QString &text)
-{
-    const QString number = text.trimmed();
-    for (int r = 1; r <= row_total; ++r) {
-        if (label == count_label(r))
-            return QStringLiteral("Riga %1, fiammiferi: %2").arg(r).arg(number);
-        if (label == remaining_label(r) && !number.isEmpty())
-            return QStringLiteral("Riga %1, ne resterebbero: %2").arg(r).arg(number);
-    }
-    return {};
 }
 
 // The rules and about windows exist once at most: shown again, not copied.
@@ -238,10 +225,10 @@ void Form1::build_pictures(QWidget *client)
 {
     // Drawn for the screen the window opens on.
     const qreal ratio = devicePixelRatioF();
-    new PictureHolder("fia", match_image(ratio), QStringLiteral("Un fiammifero"), this);
-    new PictureHolder("fia_v", computer_sad(ratio), QStringLiteral("Il computer, triste"), this);
-    new PictureHolder("fia_p", computer_tongue(ratio), QStringLiteral("Il computer che fa la linguaccia"), this);
-    new PictureHolder("fia_p0", computer_grin(ratio), QStringLiteral("Il computer che sogghigna"), this);
+    new PictureHolder("fia", match_image(ratio), this);
+    new PictureHolder("fia_v", computer_sad(ratio), this);
+    new PictureHolder("fia_p", computer_tongue(ratio), this);
+    new PictureHolder("fia_p0", computer_grin(ratio), this);
 
     QLabel *end_picture = make_label(client, "Picture6", {}, twips_rect(120, 0, 4812, 5532));
     end_picture->setPixmap(computer_grin(ratio));
@@ -484,7 +471,7 @@ void Form1::show_picture(Control box, Control holder)
     auto *shown = control<QLabel>(box);
     const auto *held = control<PictureHolder>(holder);
     shown->setPixmap(held->pixmap());
-    shown->setAccessibleName(held->description());
+    shown->setAccessibleName(picture_description(holder));
 }
 
 std::int16_t Form1::load_match_image()

@@ -28,12 +28,11 @@ public:
     // What has been drawn since the last clear, rendered.
     const QImage &drawing();
 
+    // The row's number, 1 (top) to 5.
+    int row() const { return row_; }
     // What the row shows, counted as it is drawn.
     int matches_shown() const { return static_cast<int>(wanted_.size()); }
     int selected_shown() const;
-    // "Riga 2", and "7 fiammiferi, 3 selezionati".
-    QString name() const;
-    QString description() const;
 
 signals:
     // Any mouse button; x and the width of the drawing area in pixels.
@@ -71,8 +70,6 @@ private:
     std::vector<Mark> wanted_;    // what has been drawn since the last clear
     bool settling_ = false;
     QString announced_;
-
-    friend class RowAccessible;
 };
 
 }  // namespace brastola::ui
