@@ -1,16 +1,59 @@
 #include "accessibility.h"
 
-#include "game_state.h"
+#include "form2.h"
+#include "form3.h"
 #include "row_view.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
+#include <QStatusBar>
+
+#include <algorithm>
 
 namespace brastola::ui {
 
 namespace {
 
+QString matches_text(int n)
+{
+    if (n == 0)
+        return QStringLiteral("nessun fiammifero");
+    return n == 1 ? QStringLiteral("1 fiammifero") : QStringLiteral("%1 fiammiferi").arg(n);
+}
+
+// What a row keeps, "ne restano 3", or would keep, "ne resterebbero 3".
+QString left_text(int n, bool would)
+{
+    if (n == 0)
+        return would ? QStringLiteral("non ne resterebbe nessuno") : QStringLiteral("non ne resta nessuno");
+    if (n == 1)
+        return would ? QStringLiteral("ne resterebbe 1") : QStringLiteral("ne resta 1");
+    return (would ? QStringLiteral("ne resterebbero %1") : QStringLiteral("ne restano %1")).arg(n);
+}
+
+QString level_name(int level)
+{
+    switch (level) {
+    case 1: return QStringLiteral("Alto");
+    case 2: return QStringLiteral("Moderato");
+    default: return QStringLiteral("Basso");
+    }
+}
+
+// "4, 11, 3, 4 e 4 fiammiferi": the rows in play from the top.
+QString deal_text(const GameState &state)
+{
+    const int rows = state.row_count == 3 ? 3 : row_total;
+    QStringList counts;
+    for (int r = 1; r <= rows; ++r)
+        counts << QString::number(state.matches[r]);
+    const QString last = counts.takeLast();
+    return counts.join(QStringLiteral(", ")) + QStringLiteral(" e ") + last + QStringLiteral(" fiammiferi");
+}
+
 // A row is read as a slider: its value is the number of matches selected,
-// from none to the whole row, and a reader may set it.
+// from none to the whole row, and a reader may set it. Its name stays
+// "Riga n" and it has no description: its count is read from its label.
 class RowAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit RowAccessible(RowView *row) : QAccessibleWidget(row, QAccessible::Slider) {}
@@ -19,8 +62,8 @@ public:
     {
         switch (t) {
         case QAccessible::Name: return row_name(row()->row());
-        case QAccessible::Description: return row_description(row()->matches_shown(), row()->selected_shown());
-        case QAccessible::Value: return QString::number(row()->selected_shown());
+        case QAccessible::Value: return selection_reading(row()->selected_shown(), row()->matches_shown());
+        case QAccessible::Description: return {};  // not the tooltip on every row
         default: return QAccessibleWidget::text(t);
         }
     }
@@ -40,32 +83,68 @@ private:
     RowView *row() const { return static_cast<RowView *>(widget()); }
 };
 
-QAccessibleInterface *row_accessible(const QString &class_name, QObject *object)
+class AnnouncerAccessible : public QAccessibleWidget {
+public:
+    explicit AnnouncerAccessible(Announcer *announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<Announcer *>(widget())->sentence() : QString();
+    }
+};
+
+// The rules and about windows read as dialogs: a reader says their text when
+// they open, label by label. It leaves out the labels tied to another
+// control: the description holds those, each with the text it is tied to
+// (the rules, heading and paragraph).
+class TextWindowAccessible : public QAccessibleWidget {
+public:
+    explicit TextWindowAccessible(QWidget *window) : QAccessibleWidget(window, QAccessible::Dialog) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Description)
+            return QAccessibleWidget::text(t);
+        QList<QLabel *> labels = widget()->findChildren<QLabel *>();
+        std::sort(labels.begin(), labels.end(), [](const QLabel *a, const QLabel *b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
+        QStringList lines;
+        for (const QLabel *label : labels)
+            if (const auto *tied = qobject_cast<const QLabel *>(label->buddy()))
+                lines << label->text() + QLatin1Char(' ') + tied->text();
+        return lines.join(QLatin1Char(' '));
+    }
+};
+
+QAccessibleInterface *make_accessible(const QString &class_name, QObject *object)
 {
-    if (class_name == QLatin1String(RowView::staticMetaObject.className()))
+    auto is = [&class_name](const QMetaObject &meta) { return class_name == QLatin1String(meta.className()); };
+    if (is(RowView::staticMetaObject))
         return new RowAccessible(static_cast<RowView *>(object));
+    if (is(Announcer::staticMetaObject))
+        return new AnnouncerAccessible(static_cast<Announcer *>(object));
+    if (is(Form2::staticMetaObject) || is(Form3::staticMetaObject))
+        return new TextWindowAccessible(static_cast<QWidget *>(object));
     return nullptr;
 }
 
-QString matches_text(int n)
+// Readers say "notifica" before a notification, unless it stands in a status
+// bar.
+QWidget *status_bar(QWidget *parent)
 {
-    if (n == 0)
-        return QStringLiteral("nessun fiammifero");
-    return n == 1 ? QStringLiteral("1 fiammifero") : QStringLiteral("%1 fiammiferi").arg(n);
-}
-
-QString selected_text(int n)
-{
-    if (n == 0)
-        return QStringLiteral("nessuno selezionato");
-    return n == 1 ? QStringLiteral("1 selezionato") : QStringLiteral("%1 selezionati").arg(n);
+    auto *bar = new QStatusBar(parent);
+    bar->setObjectName(QStringLiteral("status_bar"));
+    bar->setSizeGripEnabled(false);
+    bar->setGeometry({});
+    return bar;
 }
 
 }  // namespace
 
-void install_row_reading()
+void install_readings()
 {
-    static const bool installed = (QAccessible::installFactory(row_accessible), true);
+    static const bool installed = (QAccessible::installFactory(make_accessible), true);
     Q_UNUSED(installed);
 }
 
@@ -74,21 +153,25 @@ QString row_name(int row)
     return QStringLiteral("Riga %1").arg(row);
 }
 
-QString row_description(int matches, int selected)
+QString selection_reading(int selected, int matches)
 {
-    if (matches == 0)
-        return matches_text(0);
-    return matches_text(matches) + QStringLiteral(", ") + selected_text(selected);
+    if (selected == 0)
+        return QStringLiteral("nessuno selezionato");
+    const QString count =
+        selected == 1 ? QStringLiteral("1 selezionato") : QStringLiteral("%1 selezionati").arg(selected);
+    return count + QStringLiteral(", ") + left_text(matches - selected, true);
 }
 
 QString label_reading(Control label, const QString &text)
 {
     const QString number = text.trimmed();
+    if (number.isEmpty())
+        return {};
     for (int r = 1; r <= row_total; ++r) {
         if (label == count_label(r))
-            return QStringLiteral("Riga %1, fiammiferi: %2").arg(r).arg(number);
-        if (label == remaining_label(r) && !number.isEmpty())
-            return QStringLiteral("Riga %1, ne resterebbero: %2").arg(r).arg(number);
+            return row_name(r) + QStringLiteral(", ") + matches_text(number.toInt());
+        if (label == remaining_label(r))
+            return row_name(r) + QStringLiteral(", ") + left_text(number.toInt(), true);
     }
     return {};
 }
@@ -102,6 +185,58 @@ QString picture_description(Control holder)
     case Control::fia_p0: return QStringLiteral("Il computer che sogghigna");
     default: return {};
     }
+}
+
+void make_readable(QWidget &window)
+{
+    install_readings();
+    for (QLabel *label : window.findChildren<QLabel *>())
+        if (!label->text().isEmpty() && !label->buddy())
+            label->setFocusPolicy(Qt::TabFocus);
+}
+
+QString announcement(const Notice &notice, const GameState &state)
+{
+    const QString taken = matches_text(notice.count);
+    switch (notice.kind) {
+    case Notice::Kind::dealt: return QStringLiteral("Nuova partita: ") + deal_text(state);
+    case Notice::Kind::selection: return selection_reading(notice.count, state.matches[notice.row]);
+    case Notice::Kind::hint: return QStringLiteral("Aiuto: togli %1 dalla riga %2").arg(taken).arg(notice.row);
+    case Notice::Kind::computer_move:
+        return QStringLiteral("Il computer toglie %1 dalla riga %2: %3")
+            .arg(taken)
+            .arg(notice.row)
+            .arg(left_text(state.matches[notice.row], false));
+    case Notice::Kind::level: return QStringLiteral("Grado di difficoltà: ") + level_name(state.level);
+    }
+    return {};
+}
+
+Announcer::Announcer(QWidget *parent) : QWidget(status_bar(parent))
+{
+    install_readings();
+    setObjectName(QStringLiteral("announcer"));
+    setGeometry({});
+    hide();  // until the first sentence
+}
+
+void Announcer::say(const QString &sentence)
+{
+    sentence_ = sentence;
+    if (!pending_) {
+        pending_ = true;
+        QMetaObject::invokeMethod(this, &Announcer::show_sentence, Qt::QueuedConnection);
+    }
+}
+
+void Announcer::show_sentence()
+{
+    pending_ = false;
+    // Readers keep the names they have read: drop the old sentence first.
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    hide();
+    show();
 }
 
 }  // namespace brastola::ui

@@ -128,6 +128,7 @@ Form1::Form1(Services services, QWidget *parent)
     build_buttons(client);
     build_pictures(client);
     build_menus();
+    announcer_ = new Announcer(client);
     hold_controls();
     set_tab_order();
 
@@ -146,15 +147,13 @@ Form1::~Form1() = default;
 void Form1::build_board(QWidget *client)
 {
     // Labels first: the rows lie above them where they overlap.
-    std::array<std::array<QLabel *, 2>, 5> labels;
+    std::array<QLabel *, 5> count_labels;
     for (int r = 1; r <= 5; ++r) {
         const int top = 120 + 1080 * (r - 1);
-        labels[r - 1] = {
-            make_label(client, control_name(count_label(r)), {}, twips_rect(120, top, 960, 348),
-                       classic_font(13.8, true)),
-            make_label(client, control_name(remaining_label(r)), {},
-                       twips_rect(360, 720 + 1080 * (r - 1), 708, 240), classic_font(9.6, false, true)),
-        };
+        count_labels[r - 1] = make_label(client, control_name(count_label(r)), {}, twips_rect(120, top, 960, 348),
+                                         classic_font(13.8, true));
+        make_label(client, control_name(remaining_label(r)), {}, twips_rect(360, 720 + 1080 * (r - 1), 708, 240),
+                   classic_font(9.6, false, true));
     }
     for (int r = 1; r <= 5; ++r) {
         auto *row = new RowView(r, image_list_, client);
@@ -162,8 +161,9 @@ void Form1::build_board(QWidget *client)
         row->setGeometry(twips_rect(720, 120 + 1080 * (r - 1), 4092, 1050));
         row->setCursor(hand_cursor(devicePixelRatioF()));
         row->setToolTip(tooltip_text);
-        for (QLabel *label : labels[r - 1])
-            label->setBuddy(row);  // read as the row's labels
+        // A reader names the row after its count label. The remaining count
+        // is not tied to it: the player hears the selection as it changes.
+        count_labels[r - 1]->setBuddy(row);
         connect(row, &RowView::pressed, this, [this, r](float x, float scale_width) {
             run([this, r, x, scale_width] { game_.Picture_MouseDown(r, x, scale_width); });
         });
@@ -439,7 +439,10 @@ void Form1::set_caption(Control label, std::string_view text)
 {
     auto *shown = control<QLabel>(label);
     shown->setText(from_utf8(text));
-    shown->setAccessibleName(label_reading(label, shown->text()));
+    // Every rename is an event for readers, even to the same name.
+    const QString reading = label_reading(label, shown->text());
+    if (shown->accessibleName() != reading)
+        shown->setAccessibleName(reading);
 }
 
 void Form1::set_visible(Control c, bool visible)
@@ -495,6 +498,11 @@ void Form1::set_persistent_drawing(int, bool)
     // Rows always keep their drawing and repaint from it, and every pause
     // paints what is pending before it waits: what is drawn shows at once
     // and stays, whichever way this is set.
+}
+
+void Form1::tell(const Notice &notice)
+{
+    announcer_->say(announcement(notice, game_.state()));
 }
 
 }  // namespace brastola::ui

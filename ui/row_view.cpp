@@ -4,7 +4,6 @@
 #include "classic.h"
 #include "image_list.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -17,11 +16,12 @@ namespace brastola::ui {
 
 RowView::RowView(int row, const ImageList &images, QWidget *parent) : QFrame(parent), row_(row), images_(images)
 {
-    install_row_reading();
+    install_readings();
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Only the keyboard brings the focus here: a click leaves it where it was.
-    setFocusPolicy(Qt::TabFocus);
+    // Only the keyboard brings the focus here, and only once the row holds
+    // matches: a click leaves it where it was.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 int RowView::selected_shown() const
@@ -77,7 +77,7 @@ void RowView::settle()
     const qreal ratio = drawing_.devicePixelRatio();
     const QRect logical = QRectF(QPointF(area.topLeft()) / ratio, QSizeF(area.size()) / ratio).toAlignedRect();
     update(logical.translated(contentsRect().topLeft()) & contentsRect());
-    announce();
+    update_tab_stop();
 }
 
 const QImage &RowView::drawing()
@@ -113,16 +113,23 @@ QRect RowView::render()
     return area;
 }
 
-void RowView::announce()
+// An empty row is no stop for Tab. The focus it held goes on to the next
+// row in play, else where Tab would take it, so that it never stays on
+// nothing (a message box hands it back to the window as it was).
+void RowView::update_tab_stop()
 {
-    const QString now = row_description(matches_shown(), selected_shown());
-    if (now == announced_)
+    const bool in_play = matches_shown() > 0;
+    setFocusPolicy(in_play ? Qt::TabFocus : Qt::NoFocus);
+    if (in_play || window()->focusWidget() != this)
         return;
-    announced_ = now;
-    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
-    QAccessibleValueChangeEvent value(this, selected_shown());
-    QAccessible::updateAccessibility(&value);
+    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        auto *row = qobject_cast<RowView *>(w);
+        if (row && row->matches_shown() > 0 && row->isVisibleTo(window())) {
+            row->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    focusNextChild();
 }
 
 void RowView::paintEvent(QPaintEvent *event)

@@ -14,7 +14,7 @@ class ImageList;
 
 // One row of matches: a sunken box whose drawing area keeps what is drawn on
 // it in an image, shown at every repaint. It takes the focus from the
-// keyboard, and tells screen readers what it shows.
+// keyboard while it holds matches.
 class RowView : public QFrame {
     Q_OBJECT
 
@@ -61,7 +61,7 @@ private:
     void changed();
     void settle();
     QRect render();
-    void announce();
+    void update_tab_stop();
 
     const int row_;
     const ImageList &images_;
@@ -69,7 +69,6 @@ private:
     std::vector<Mark> rendered_;  // what drawing_ shows
     std::vector<Mark> wanted_;    // what has been drawn since the last clear
     bool settling_ = false;
-    QString announced_;
 };
 
 }  // namespace brastola::ui
