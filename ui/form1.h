@@ -15,6 +15,7 @@ class QMenu;
 
 namespace brastola::ui {
 
+class Announcer;
 class Form2;
 class Form3;
 class RowView;
@@ -68,6 +69,7 @@ private:
     void clear_row(int row) override;
     void draw_match(int row, double x, double y, MatchStyle style) override;
     void set_persistent_drawing(int row, bool on) override;
+    void tell(const Notice &notice) override;
 
     template <typename T>
     T *control(Control c) const;
@@ -75,6 +77,7 @@ private:
 
     Game game_;
     ImageList image_list_;
+    Announcer *announcer_ = nullptr;
     std::array<QObject *, control_count> controls_{};
     bool in_handler_ = false;
     bool resize_pending_ = false;

@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "accessibility.h"
 #include "classic.h"
 #include "controls.h"
 #include "pictures.h"
@@ -8,6 +9,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace brastola::ui {
 
@@ -65,8 +67,10 @@ Form2::Form2()
     make_fitted_label(this, "Label5", QStringLiteral("Stai attento a quello che fai!"),
                       twips_rect(360, 1920, 2436, 240), classic_font(9.6));
     make_picture(this, "Picture1", crossed_matches(devicePixelRatioF()), {twips(3720), twips(120)});
+    new QShortcut(Qt::Key_Escape, this, this, &Form2::Command1_Click);
 
     Form_Load();
+    make_readable(*this);
 }
 
 void Form2::Form_Load()

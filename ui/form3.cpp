@@ -1,10 +1,12 @@
 #include "form3.h"
 
+#include "accessibility.h"
 #include "classic.h"
 #include "controls.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace brastola::ui {
 
@@ -61,11 +63,14 @@ Form3::Form3()
         QLabel *paragraph = make_label(this, rule.paragraph_name, QString::fromUtf8(rule.paragraph),
                                        twips_rect(1920, rule.top, 3372, rule.paragraph_height));
         paragraph->setWordWrap(true);
+        heading->setBuddy(paragraph);  // read together
     }
 
     QPushButton *ok = make_button(this, "Command1", QStringLiteral("OK"), twips_rect(2280, 4680, 972, 372));
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &Form3::Command1_Click);
+    new QShortcut(Qt::Key_Escape, this, this, &Form3::Command1_Click);
+    make_readable(*this);
 }
 
 void Form3::Command1_Click()

@@ -2,9 +2,8 @@
 
 namespace brastola::ui {
 
-PictureHolder::PictureHolder(const char *name, const QPixmap &picture, const QString &description,
-                             QObject *parent)
-    : QObject(parent), picture_(picture), description_(description)
+PictureHolder::PictureHolder(const char *name, const QPixmap &picture, QObject *parent)
+    : QObject(parent), picture_(picture)
 {
     setObjectName(QLatin1String(name));
 }

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QPixmap>
-#include <QString>
 
 namespace brastola::ui {
 
@@ -13,15 +12,12 @@ class PictureHolder : public QObject {
     Q_OBJECT
 
 public:
-    // description: what the picture shows, for those who cannot see it.
-    PictureHolder(const char *name, const QPixmap &picture, const QString &description, QObject *parent);
+    PictureHolder(const char *name, const QPixmap &picture, QObject *parent);
 
     const QPixmap &pixmap() const { return picture_; }
-    const QString &description() const { return description_; }
 
 private:
     QPixmap picture_;
-    QString description_;
 };
 
 }  // namespace brastola::ui

@@ -53,6 +53,7 @@ public:
     std::array<bool, 5> persistent{};
     std::vector<std::pair<bool, double>> persistence_changes;  // (on, clock time), per row
     std::vector<double> seeds;
+    std::vector<Notice> notices;
     int draws = 0;
 
     std::vector<DrawnMatch> &row(int r) { return rows.at(r - 1); }
@@ -99,6 +100,8 @@ public:
         persistent.at(r - 1) = on;
         persistence_changes.emplace_back(on, now);
     }
+
+    void tell(const Notice &notice) override { notices.push_back(notice); }
 
     // --- RandomSource
     void reseed(double seconds) override { seeds.push_back(seconds); }
