@@ -187,14 +187,6 @@ QString picture_description(Control holder)
     }
 }
 
-void make_readable(QWidget &window)
-{
-    install_readings();
-    for (QLabel *label : window.findChildren<QLabel *>())
-        if (!label->text().isEmpty() && !label->buddy())
-            label->setFocusPolicy(Qt::TabFocus);
-}
-
 QString announcement(const Notice &notice, const GameState &state)
 {
     const QString taken = matches_text(notice.count);

@@ -36,13 +36,6 @@ QString label_reading(Control label, const QString &text);
 // What the picture of a holder shows, for those who cannot see it.
 QString picture_description(Control holder);
 
-// A window of text (the rules, the about window) reads as a dialog: a reader
-// says its text when it opens. Every label that shows text and is not tied
-// to another control becomes a stop for Tab, after the controls, so that the
-// reader says it again when Tab reaches it; a label draws no focus frame, and
-// a click never focuses it.
-void make_readable(QWidget &window);
-
 // The sentence a notice is said in, with what the state holds once it is
 // told: "Il computer toglie 6 fiammiferi dalla riga 4: ne restano 3".
 QString announcement(const Notice &notice, const GameState &state);

@@ -6,7 +6,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace brastola::ui {
 
@@ -69,8 +68,7 @@ Form3::Form3()
     QPushButton *ok = make_button(this, "Command1", QStringLiteral("OK"), twips_rect(2280, 4680, 972, 372));
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &Form3::Command1_Click);
-    new QShortcut(Qt::Key_Escape, this, this, &Form3::Command1_Click);
-    make_readable(*this);
+    install_readings();
 }
 
 void Form3::Command1_Click()

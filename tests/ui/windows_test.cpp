@@ -93,23 +93,17 @@ private slots:
         QVERIFY2(visible_windows().isEmpty(), qPrintable(visible_windows().join(u' ')));
     }
 
-    // OK holds the focus: Enter presses it, and Escape does as it does, also
-    // once Tab has gone on to the text, for a reader to read.
-    void rules_and_about_close_with_ok_or_escape()
+    void rules_close_with_ok_and_not_with_escape()
     {
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-            for (QPointer<QWidget> window : {QPointer<QWidget>(new Form3), QPointer<QWidget>(new Form2)}) {
-                QVERIFY(show_active(window));
-                QCOMPARE(QApplication::focusWidget(), button(window, "Command1"));
-                if (key == Qt::Key_Escape) {
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                    const auto *text = qobject_cast<QLabel *>(QApplication::focusWidget());
-                    QVERIFY(text && !text->text().isEmpty());
-                }
-                QTest::keyClick(QApplication::focusWidget(), key);
-                QTRY_VERIFY(window.isNull());
-            }
-        }
+        QPointer<Form3> rules = new Form3;
+        QVERIFY(show_active(rules));
+        // OK holds the focus: Escape is not bound to it, Enter presses it.
+        QCOMPARE(QApplication::focusWidget(), button(rules, "Command1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::qWait(50);
+        QVERIFY(rules && rules->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(rules.isNull());
     }
 
     void about_closes_with_ok()
