@@ -83,6 +83,7 @@ void Game::choose_level(std::int16_t level)
     if (frontend_.select_option(level_options[level - 1]))
         set_level(level);
     check_only(frontend_, level_items, level_items[level - 1]);
+    frontend_.tell({Notice::Kind::level});
 }
 
 void Game::set_row_count(std::int16_t rows)
@@ -121,6 +122,7 @@ void Game::new_game(std::int16_t limit)
     }
     draw_board(frontend_, state_);
     show_counts(frontend_, state_);
+    frontend_.tell({Notice::Kind::dealt});
 }
 
 void Game::set_position(const RowValues &matches)
@@ -185,8 +187,13 @@ void Game::computer_turn()
     const double shown_at = clock_.seconds_since_midnight();
     draw_board(frontend_, state_);  // highlighted: the pause shows it
     wait_since(shown_at, computer_move_pause);
+    Notice move{Notice::Kind::computer_move};
+    for (int row = 1; row <= row_total; ++row)
+        if (state_.selected[row] != 0)
+            move = {Notice::Kind::computer_move, row, state_.selected[row]};
     take_selected();
     redraw_after_move();
+    frontend_.tell(move);
     if (state_.matches.sum() == 0)
         computer_won();
 }
@@ -221,7 +228,8 @@ void Game::give_hint(bool mark_as_shown)
 {
     if (mark_as_shown)
         state_.hint_shown = flag_true;
-    if (const auto move = find_winning_move(state_.matches, full_test)) {
+    const auto move = find_winning_move(state_.matches, full_test);
+    if (move) {
         state_.selected.clear();
         state_.selected[move->row] = move->count;
     } else {
@@ -235,6 +243,8 @@ void Game::give_hint(bool mark_as_shown)
         frontend_.set_caption(remaining_label(row),
                               s != 0 ? count_text(static_cast<std::int16_t>(state_.matches[row] - s)) : "");
     }
+    if (move)
+        frontend_.tell({Notice::Kind::hint, move->row, move->count});
 }
 
 void Game::Picture_MouseDown(int row, float x, float scale_width)
@@ -267,6 +277,7 @@ void Game::select_matches(int row, int count)
     // The hint's proposal stands only while the selection reproduces it.
     const bool keeps_hint = state_.hint_shown == flag_true && chosen == old && chosen != 0;
     state_.hint_shown = keeps_hint ? flag_true : flag_false;
+    frontend_.tell({Notice::Kind::selection, row, chosen});
 }
 
 }  // namespace brastola

@@ -35,6 +35,23 @@ enum class MatchStyle { plain, selected };
 // the whole row, always counted from the left end of the row.
 enum class RowKey { more, fewer, none, whole };
 
+// Something a player who follows the game by ear is told of. The game says
+// what happened, in numbers; the front end words it, and reads the rest from
+// the game's state, which already holds the outcome.
+struct Notice {
+    enum class Kind {
+        dealt,          // a new board
+        selection,      // the player selected `count` matches of `row`
+        hint,           // the hint proposes `count` matches of `row`
+        computer_move,  // the computer took `count` matches of `row`
+        level,          // the difficulty was chosen from the menu
+    };
+    Kind kind;
+    int row = 0;
+    int count = 0;
+    bool operator==(const Notice &) const = default;
+};
+
 // What the game needs from the main window. Every call takes effect before it
 // returns; nothing here calls back into the game.
 class Frontend {
@@ -66,6 +83,9 @@ public:
     // repaint; Clock::pause shows it while the game holds the thread.
     virtual void clear_row(int row) = 0;
     virtual void draw_match(int row, double x, double y, MatchStyle style) = 0;
+
+    // Changes nothing on the screen.
+    virtual void tell(const Notice &notice) = 0;
 };
 
 // Time of day, and a way to let time pass without holding the processor.

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "classic.h"
 #include "controls.h"
 #include "form2.h"
@@ -100,20 +101,6 @@ QString from_utf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A count label is read with its row, so that a reader does not announce a
-// bare number: "Riga 2, fiammiferi: 7", "Riga 2, ne resterebbero: 4".
-QString label_reading(Control label, const QString &text)
-{
-    const QString number = text.trimmed();
-    for (int r = 1; r <= row_total; ++r) {
-        if (label == count_label(r))
-            return QStringLiteral("Riga %1, fiammiferi: %2").arg(r).arg(number);
-        if (label == remaining_label(r) && !number.isEmpty())
-            return QStringLiteral("Riga %1, ne resterebbero: %2").arg(r).arg(number);
-    }
-    return {};
-}
-
 // The rules and about windows exist once at most: shown again, not copied.
 template <typename Window, typename... Arguments>
 void show_single(QPointer<Window> &window, Arguments... arguments)
@@ -145,6 +132,7 @@ Form1::Form1(Services services, QWidget *parent)
     build_buttons(client);
     build_pictures(client);
     build_menus();
+    announcer_ = new Announcer(client);
     hold_controls();
     set_tab_order();
     follow_pixel_ratio(*this, [this](qreal ratio) { load_pictures(ratio); });
@@ -164,15 +152,13 @@ Form1::~Form1() = default;
 void Form1::build_board(QWidget *client)
 {
     // Labels first: the rows lie above them where they overlap.
-    std::array<std::array<QLabel *, 2>, 5> labels;
+    std::array<QLabel *, 5> count_labels;
     for (int r = 1; r <= 5; ++r) {
         const int top = 120 + 1080 * (r - 1);
-        labels[r - 1] = {
-            make_label(client, control_name(count_label(r)), {}, twips_rect(120, top, 960, 348),
-                       classic_font(13.8, true)),
-            make_label(client, control_name(remaining_label(r)), {},
-                       twips_rect(360, 720 + 1080 * (r - 1), 708, 240), classic_font(9.6, false, true)),
-        };
+        count_labels[r - 1] = make_label(client, control_name(count_label(r)), {}, twips_rect(120, top, 960, 348),
+                                         classic_font(13.8, true));
+        make_label(client, control_name(remaining_label(r)), {}, twips_rect(360, 720 + 1080 * (r - 1), 708, 240),
+                   classic_font(9.6, false, true));
     }
     for (int r = 1; r <= 5; ++r) {
         auto *row = new RowView(r, image_list_, client);
@@ -180,8 +166,9 @@ void Form1::build_board(QWidget *client)
         row->setGeometry(twips_rect(720, 120 + 1080 * (r - 1), 4092, 1050));
         row->setCursor(hand_cursor(devicePixelRatioF()));
         row->setToolTip(tooltip_text);
-        for (QLabel *label : labels[r - 1])
-            label->setBuddy(row);  // read as the row's labels
+        // A reader names the row after its count label. The remaining count
+        // is not tied to it: the player hears the selection as it changes.
+        count_labels[r - 1]->setBuddy(row);
         connect(row, &RowView::pressed, this, [this, r](float x, float scale_width) {
             run([this, r, x, scale_width] { game_.Picture_MouseDown(r, x, scale_width); });
         });
@@ -243,10 +230,10 @@ void Form1::build_pictures(QWidget *client)
 {
     // Drawn for the screen the window opens on.
     const qreal ratio = devicePixelRatioF();
-    new PictureHolder("fia", match_image, QStringLiteral("Un fiammifero"), ratio, this);
-    new PictureHolder("fia_v", computer_sad, QStringLiteral("Il computer, triste"), ratio, this);
-    new PictureHolder("fia_p", computer_tongue, QStringLiteral("Il computer che fa la linguaccia"), ratio, this);
-    new PictureHolder("fia_p0", computer_grin, QStringLiteral("Il computer che sogghigna"), ratio, this);
+    new PictureHolder("fia", match_image, ratio, this);
+    new PictureHolder("fia_v", computer_sad, ratio, this);
+    new PictureHolder("fia_p", computer_tongue, ratio, this);
+    new PictureHolder("fia_p0", computer_grin, ratio, this);
 
     QLabel *end_picture = make_label(client, "Picture6", {}, twips_rect(120, 0, 4812, 5532));
     end_picture->setPixmap(computer_grin(ratio));
@@ -469,7 +456,10 @@ void Form1::set_caption(Control label, std::string_view text)
 {
     auto *shown = control<QLabel>(label);
     shown->setText(from_utf8(text));
-    shown->setAccessibleName(label_reading(label, shown->text()));
+    // Every rename is an event for readers, even to the same name.
+    const QString reading = label_reading(label, shown->text());
+    if (shown->accessibleName() != reading)
+        shown->setAccessibleName(reading);
 }
 
 void Form1::set_visible(Control c, bool visible)
@@ -501,7 +491,7 @@ void Form1::show_picture(Control box, Control holder)
     auto *shown = control<QLabel>(box);
     const auto *held = control<PictureHolder>(holder);
     shown->setPixmap(held->pixmap());
-    shown->setAccessibleName(held->description());
+    shown->setAccessibleName(picture_description(holder));
     end_picture_ = holder;
 }
 
@@ -519,6 +509,11 @@ void Form1::clear_row(int row)
 void Form1::draw_match(int row, double x, double y, MatchStyle style)
 {
     this->row(row)->draw_match(x, y, style);
+}
+
+void Form1::tell(const Notice &notice)
+{
+    announcer_->say(announcement(notice, game_.state()));
 }
 
 }  // namespace brastola::ui

@@ -15,6 +15,7 @@ class QMenu;
 
 namespace brastola::ui {
 
+class Announcer;
 class Form2;
 class Form3;
 class RowView;
@@ -70,6 +71,7 @@ private:
     std::int16_t load_match_image() override;
     void clear_row(int row) override;
     void draw_match(int row, double x, double y, MatchStyle style) override;
+    void tell(const Notice &notice) override;
 
     template <typename T>
     T *control(Control c) const;
@@ -77,6 +79,7 @@ private:
 
     Game game_;
     ImageList image_list_;
+    Announcer *announcer_ = nullptr;
     std::array<QObject *, control_count> controls_{};
     bool in_handler_ = false;
     bool resize_pending_ = false;

@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "accessibility.h"
 #include "classic.h"
 #include "controls.h"
 
@@ -61,11 +62,13 @@ Form3::Form3()
         QLabel *paragraph = make_label(this, rule.paragraph_name, QString::fromUtf8(rule.paragraph),
                                        twips_rect(1920, rule.top, 3372, rule.paragraph_height));
         paragraph->setWordWrap(true);
+        heading->setBuddy(paragraph);  // read together
     }
 
     QPushButton *ok = make_button(this, "Command1", QStringLiteral("OK"), twips_rect(2280, 4680, 972, 372));
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &Form3::Command1_Click);
+    install_readings();
 }
 
 void Form3::Command1_Click()

@@ -3,7 +3,6 @@
 #include "pictures.h"
 
 #include <QObject>
-#include <QString>
 
 namespace brastola::ui {
 
@@ -14,18 +13,14 @@ class PictureHolder : public QObject {
     Q_OBJECT
 
 public:
-    // description: what the picture shows, for those who cannot see it.
-    PictureHolder(const char *name, PictureLoader picture, const QString &description, qreal device_pixel_ratio,
-                  QObject *parent);
+    PictureHolder(const char *name, PictureLoader picture, qreal device_pixel_ratio, QObject *parent);
 
     const QPixmap &pixmap() const { return picture_; }
-    const QString &description() const { return description_; }
     void load(qreal device_pixel_ratio) { picture_ = loader_(device_pixel_ratio); }
 
 private:
     PictureLoader loader_;
     QPixmap picture_;
-    QString description_;
 };
 
 }  // namespace brastola::ui

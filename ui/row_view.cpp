@@ -1,9 +1,9 @@
 #include "row_view.h"
 
+#include "accessibility.h"
 #include "classic.h"
 #include "image_list.h"
 
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -14,88 +14,20 @@
 
 namespace brastola::ui {
 
-// A row is read as a slider: its value is the number of matches selected,
-// from none to the whole row, and a reader may set it.
-class RowAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
-public:
-    explicit RowAccessible(RowView *row) : QAccessibleWidget(row, QAccessible::Slider) {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        switch (t) {
-        case QAccessible::Name: return row()->name();
-        case QAccessible::Description: return row()->description();
-        case QAccessible::Value: return QString::number(row()->selected_shown());
-        default: return QAccessibleWidget::text(t);
-        }
-    }
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this)
-                                                   : QAccessibleWidget::interface_cast(type);
-    }
-
-    QVariant currentValue() const override { return row()->selected_shown(); }
-    void setCurrentValue(const QVariant &value) override { emit row()->count_requested(value.toInt()); }
-    QVariant maximumValue() const override { return row()->matches_shown(); }
-    QVariant minimumValue() const override { return 0; }
-    QVariant minimumStepSize() const override { return 1; }
-
-private:
-    RowView *row() const { return static_cast<RowView *>(widget()); }
-};
-
-namespace {
-
-QAccessibleInterface *row_accessible(const QString &class_name, QObject *object)
-{
-    if (class_name == QLatin1String(RowView::staticMetaObject.className()))
-        return new RowAccessible(static_cast<RowView *>(object));
-    return nullptr;
-}
-
-QString matches_text(int n)
-{
-    if (n == 0)
-        return QStringLiteral("nessun fiammifero");
-    return n == 1 ? QStringLiteral("1 fiammifero") : QStringLiteral("%1 fiammiferi").arg(n);
-}
-
-QString selected_text(int n)
-{
-    if (n == 0)
-        return QStringLiteral("nessuno selezionato");
-    return n == 1 ? QStringLiteral("1 selezionato") : QStringLiteral("%1 selezionati").arg(n);
-}
-
-}  // namespace
-
 RowView::RowView(int row, const ImageList &images, QWidget *parent) : QFrame(parent), row_(row), images_(images)
 {
-    static const bool factory_installed = (QAccessible::installFactory(row_accessible), true);
-    Q_UNUSED(factory_installed);
+    install_readings();
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Only the keyboard brings the focus here: a click leaves it where it was.
-    setFocusPolicy(Qt::TabFocus);
-}
-
-QString RowView::name() const
-{
-    return QStringLiteral("Riga %1").arg(row_);
+    // Only the keyboard brings the focus here, and only once the row holds
+    // matches: a click leaves it where it was.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 int RowView::selected_shown() const
 {
     return static_cast<int>(std::count_if(wanted_.begin(), wanted_.end(),
                                           [](const Mark &m) { return m.style == MatchStyle::selected; }));
-}
-
-QString RowView::description() const
-{
-    if (wanted_.empty())
-        return matches_text(0);
-    return matches_text(matches_shown()) + QStringLiteral(", ") + selected_text(selected_shown());
 }
 
 void RowView::resizeEvent(QResizeEvent *event)
@@ -152,7 +84,7 @@ void RowView::settle()
     const qreal ratio = drawing_.devicePixelRatio();
     const QRect logical = QRectF(QPointF(area.topLeft()) / ratio, QSizeF(area.size()) / ratio).toAlignedRect();
     update(logical.translated(contentsRect().topLeft()) & contentsRect());
-    announce();
+    update_tab_stop();
 }
 
 const QImage &RowView::drawing()
@@ -188,16 +120,23 @@ QRect RowView::render()
     return area;
 }
 
-void RowView::announce()
+// An empty row is no stop for Tab. The focus it held goes on to the next
+// row in play, else where Tab would take it, so that it never stays on
+// nothing (a message box hands it back to the window as it was).
+void RowView::update_tab_stop()
 {
-    const QString now = description();
-    if (now == announced_)
+    const bool in_play = matches_shown() > 0;
+    setFocusPolicy(in_play ? Qt::TabFocus : Qt::NoFocus);
+    if (in_play || window()->focusWidget() != this)
         return;
-    announced_ = now;
-    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
-    QAccessibleValueChangeEvent value(this, selected_shown());
-    QAccessible::updateAccessibility(&value);
+    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        auto *row = qobject_cast<RowView *>(w);
+        if (row && row->matches_shown() > 0 && row->isVisibleTo(window())) {
+            row->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    focusNextChild();
 }
 
 void RowView::paintEvent(QPaintEvent *event)

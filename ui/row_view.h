@@ -13,7 +13,7 @@ class ImageList;
 
 // One row of matches: a sunken box whose drawing area keeps what is drawn on
 // it in an image, shown at every repaint. It takes the focus from the
-// keyboard, and tells screen readers what it shows.
+// keyboard while it holds matches.
 class RowView : public QFrame {
     Q_OBJECT
 
@@ -30,12 +30,11 @@ public:
     // What has been drawn since the last clear, rendered.
     const QImage &drawing();
 
+    // The row's number, 1 (top) to 5.
+    int row() const { return row_; }
     // What the row shows, counted as it is drawn.
     int matches_shown() const { return static_cast<int>(wanted_.size()); }
     int selected_shown() const;
-    // "Riga 2", and "7 fiammiferi, 3 selezionati".
-    QString name() const;
-    QString description() const;
 
 signals:
     // Any mouse button; x and the width of the drawing area in pixels.
@@ -65,7 +64,7 @@ private:
     void changed();
     void settle();
     QRect render();
-    void announce();
+    void update_tab_stop();
 
     const int row_;
     const ImageList &images_;
@@ -73,9 +72,6 @@ private:
     std::vector<Mark> rendered_;  // what drawing_ shows
     std::vector<Mark> wanted_;    // what has been drawn since the last clear
     bool settling_ = false;
-    QString announced_;
-
-    friend class RowAccessible;
 };
 
 }  // namespace brastola::ui

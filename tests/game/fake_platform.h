@@ -52,6 +52,7 @@ public:
     std::array<std::vector<DrawnMatch>, 5> rows;
     std::array<std::vector<double>, 5> cleared_at;  // clock times, per row
     std::vector<double> seeds;
+    std::vector<Notice> notices;
     int draws = 0;
 
     std::vector<DrawnMatch> &row(int r) { return rows.at(r - 1); }
@@ -93,6 +94,8 @@ public:
         row(r).push_back({x, y, style});
         advance(draw_cost);  // the drawing takes time
     }
+
+    void tell(const Notice &notice) override { notices.push_back(notice); }
 
     // --- RandomSource
     void reseed(double seconds) override { seeds.push_back(seconds); }
