@@ -154,7 +154,6 @@ private slots:
         for (auto &w : windows)
             w->windowHandle()->setPosition(QPoint(700, 40));
         QTRY_VERIFY(windows.front()->screen()->name() == QLatin1String("b"));
-        QTest::qWait(20);
         std::vector<QRect> before;
         for (const auto &w : windows)
             before.push_back(device_frame(*w));
@@ -170,8 +169,7 @@ private slots:
         Form1 moved(services.services());
         Form4 moved_start;
         const qreal first_ratio = moved.devicePixelRatioF();
-        // A screen of twice the ratio takes the place of the first, which
-        // goes to the right.
+        // One of twice the ratio takes the first screen's place, which moves right.
         set_screens({screen({}, {2560, 0, 1280, 1024}), screen("b", {0, 0, 2560, 2048}, 192)});
         Form1 made(services.services());
         Form4 made_start;
