@@ -275,7 +275,9 @@ private slots:
         // The stream must reach both ends of a game, or it proves little.
         QVERIFY(messages.value(QStringLiteral("HAI VINTO !!!")) > 0);
         QVERIFY(messages.value(QStringLiteral("HAI PERSO !!!")) > 0);
-        delete window;
+        // With the rules and about windows, which may still be open.
+        QApplication::closeAllWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 
