@@ -59,8 +59,8 @@ QRect designed_frame(const QWidget &w, QPoint client)
     const QPlatformWindow &native = *w.windowHandle()->handle();
     const QPoint origin = w.screen()->geometry().topLeft();
     const qreal factor = w.windowHandle()->devicePixelRatio() / native.devicePixelRatio();
-    const QPoint device = origin + (QPointF(client - origin) * factor).toPoint();
-    return QRect(device, native.geometry().size()).marginsAdded(native.frameMargins());
+    return QRect(origin + (QPointF(client - origin) * factor).toPoint(), native.geometry().size())
+        .marginsAdded(native.frameMargins());
 }
 
 // Whether a window that stood at `was` now stands at `is` by the rule: a
@@ -193,8 +193,7 @@ private slots:
         auto shown = [](const QWidget &w, const char *name) {
             return w.findChild<QWidget *>(QLatin1String(name))->grab().toImage().convertToFormat(QImage::Format_ARGB32);
         };
-        // The rows' drawings, the OK button, the end picture, the hidden
-        // pictures and the rows' cursor.
+        // The OK button, the end picture, the rows' cursor and drawings, the hidden pictures.
         auto pictures = [&shown](const QWidget &w) {
             std::vector<QImage> all{shown(w, "Command3"),
                                     w.findChild<QLabel *>(QStringLiteral("Picture6"))->pixmap().toImage(),
