@@ -28,7 +28,11 @@ Form4::Form4(Services services) : services_(services), background_(start_backgro
     setAttribute(Qt::WA_QuitOnClose);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips(5364), twips(3996));
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->geometry()));
+    // Without a frame the window's place is known before it is shown: a
+    // place off the screen is never asked for, which a window manager may
+    // answer with a position Qt never hears of.
+    const QRect centred = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->geometry());
+    setGeometry(QRect(frame_position(centred, screen()->availableGeometry()), size()));
     keep_on_screen(*this);
     follow_pixel_ratio(*this, [this](qreal ratio) {
         background_ = start_background(ratio);
