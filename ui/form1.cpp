@@ -2,6 +2,7 @@
 
 #include "classic.h"
 #include "controls.h"
+#include "exchange.h"
 #include "form2.h"
 #include "form3.h"
 #include "option_button.h"
@@ -11,15 +12,12 @@
 #include "row_view.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QWindow>
-#include <QWindowStateChangeEvent>
 
 namespace brastola::ui {
 
@@ -31,64 +29,6 @@ const QString credit_text = QStringLiteral("Il gioco dei fiammiferi\n© 2026 gli
 constexpr Control checkable_items[] = {
     Control::alto, Control::moderato, Control::basso, Control::menu_3r,
     Control::menu_5r, Control::menu_5, Control::menu_11, Control::menu_22,
-};
-
-// While the game holds the thread (pauses, message boxes) the player's input
-// is dropped, except what goes to the message box on screen: it must not be
-// replayed once the exchange is over.
-class InputDiscarder : public QObject {
-public:
-    InputDiscarder() { qApp->installEventFilter(this); }
-    ~InputDiscarder() override { qApp->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *target, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            if (aimed_at_message_box(target))
-                return false;
-            dropped_presses_ |= static_cast<QMouseEvent *>(event)->button();
-            return true;
-        case QEvent::MouseButtonRelease: {
-            // The release of a press taken before the handler ends its click
-            // as usual, or the widget would think the button still down.
-            const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
-            if (!dropped_presses_.testFlag(button))
-                return false;
-            dropped_presses_ &= ~button;
-            return true;
-        }
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::ContextMenu:
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
-            return !aimed_at_message_box(target);
-        default:
-            return false;
-        }
-    }
-
-private:
-    // Input reaches a window before its widgets: both must pass for the box.
-    static bool aimed_at_message_box(QObject *target)
-    {
-        QWidget *box = QApplication::activeModalWidget();
-        if (!box)
-            return false;
-        if (target == box->windowHandle())
-            return true;
-        auto *widget = qobject_cast<QWidget *>(target);
-        return widget && (widget == box || box->isAncestorOf(widget));
-    }
-
-    Qt::MouseButtons dropped_presses_;
 };
 
 QString from_utf8(std::string_view text)
@@ -124,7 +64,7 @@ void show_single(QPointer<Window> &window)
 }  // namespace
 
 Form1::Form1(Services services, QWidget *parent)
-    : QMainWindow(parent), game_(*this, *services.clock, *services.random)
+    : QMainWindow(parent), game_(*this, *services.clock, *services.random), exchange_(*this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Brastola"));
@@ -178,13 +118,13 @@ void Form1::build_board(QWidget *client)
         for (QLabel *label : labels[r - 1])
             label->setBuddy(row);  // read as the row's labels
         connect(row, &RowView::pressed, this, [this, r](float x, float scale_width) {
-            run([this, r, x, scale_width] { game_.Picture_MouseDown(r, x, scale_width); });
+            exchange_.run([this, r, x, scale_width] { game_.Picture_MouseDown(r, x, scale_width); });
         });
         connect(row, &RowView::keyed, this, [this, r](Game::RowKey key) {
-            run([this, r, key] { game_.Picture_KeyDown(r, key); });
+            exchange_.run([this, r, key] { game_.Picture_KeyDown(r, key); });
         });
         connect(row, &RowView::count_requested, this, [this, r](int count) {
-            run([this, r, count] { game_.select_matches(r, count); });
+            exchange_.run([this, r, count] { game_.select_matches(r, count); });
         });
         connect(row, &RowView::confirmed, this, handler(&Game::Command3_Click));
     }
@@ -366,35 +306,7 @@ RowView *Form1::row(int r) const
 
 std::function<void()> Form1::handler(void (Game::*method)())
 {
-    return [this, method] { run([this, method] { (game_.*method)(); }); };
-}
-
-void Form1::run(const std::function<void()> &handler)
-{
-    if (in_handler_)
-        return;  // only input reaches here meanwhile, and input is dropped
-    in_handler_ = true;
-    {
-        InputDiscarder discarder;
-        handler();
-        // Input that came while the handler held the thread can still be
-        // queued now, if the program got no processor when a pause ended:
-        // it goes to the filter too, not to the board after the exchange.
-        QCoreApplication::processEvents();
-    }
-    in_handler_ = false;
-    if (resize_pending_) {
-        resize_pending_ = false;
-        resize_board();
-    }
-}
-
-void Form1::resize_board()
-{
-    if (in_handler_)
-        resize_pending_ = true;
-    else
-        run([this] { game_.Form_Resize(); });
+    return [this, method] { exchange_.run([this, method] { (game_.*method)(); }); };
 }
 
 void Form1::showEvent(QShowEvent *event)
@@ -402,25 +314,15 @@ void Form1::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!displayed_) {
         displayed_ = true;
-        resize_board();
+        exchange_.run_when_over([this] { game_.Form_Resize(); });
     }
-}
-
-void Form1::closeEvent(QCloseEvent *event)
-{
-    // The game is still using the window: closing it now would pull the
-    // board from under the exchange.
-    if (in_handler_)
-        event->ignore();
-    else
-        QMainWindow::closeEvent(event);
 }
 
 void Form1::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && displayed_)
-        resize_board();
+        exchange_.run_when_over([this] { game_.Form_Resize(); });
 }
 
 void Form1::end_program()

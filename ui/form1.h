@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange.h"
 #include "game.h"
 #include "image_list.h"
 #include "services.h"
@@ -33,7 +34,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void build_board(QWidget *client);
@@ -46,11 +46,8 @@ private:
     void hold(Control c);
     void set_tab_order();
 
-    // Runs one handler of the game, discarding input until it returns. A
-    // window-state change meanwhile is handled once the handler is over.
-    void run(const std::function<void()> &handler);
+    // A handler of the game, run by the exchange.
     std::function<void()> handler(void (Game::*method)());
-    void resize_board();
 
     void end_program();
     void menu_reg_Click();
@@ -74,10 +71,9 @@ private:
     RowView *row(int r) const;
 
     Game game_;
+    Exchange exchange_;
     ImageList image_list_;
     std::array<QObject *, control_count> controls_{};
-    bool in_handler_ = false;
-    bool resize_pending_ = false;
     bool displayed_ = false;
     QPointer<Form2> about_;
     QPointer<Form3> rules_;

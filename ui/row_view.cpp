@@ -70,7 +70,8 @@ QString selected_text(int n)
 
 }  // namespace
 
-RowView::RowView(int row, const ImageList &images, QWidget *parent) : QFrame(parent), row_(row), images_(images)
+RowView::RowView(int row, const ImageList &images, QWidget *parent)
+    : QFrame(parent), row_(row), images_(images), settling_(*this, [this] { settle(); })
 {
     static const bool factory_installed = (QAccessible::installFactory(row_accessible), true);
     Q_UNUSED(factory_installed);
@@ -107,13 +108,13 @@ void RowView::resizeEvent(QResizeEvent *event)
     drawing_.setDevicePixelRatio(ratio);
     drawing_.fill(colour::desktop);
     rendered_.clear();
-    changed();
+    settling_.changed();
 }
 
 void RowView::clear()
 {
     wanted_.clear();
-    changed();
+    settling_.changed();
 }
 
 void RowView::draw_match(double x, double y, MatchStyle style)
@@ -124,23 +125,13 @@ void RowView::draw_match(double x, double y, MatchStyle style)
         return static_cast<int>(std::lround(std::lround(points_to_pixels(points)) * ratio));
     };
     wanted_.push_back({QPoint(device(x), device(y)), style});
-    changed();
+    settling_.changed();
 }
 
-// The game clears and draws every row at every change of the board, a match
-// at a time. The row settles once the event loop next runs (the pauses run
-// it too): only then does it repaint, and readers hear of it.
-void RowView::changed()
-{
-    if (!settling_) {
-        settling_ = true;
-        QMetaObject::invokeMethod(this, &RowView::settle, Qt::QueuedConnection);
-    }
-}
-
+// Only once the game has drawn the whole change does the row repaint, and
+// readers hear of it.
 void RowView::settle()
 {
-    settling_ = false;
     const QRect area = render();
     const qreal ratio = drawing_.devicePixelRatio();
     const QRect logical = QRectF(QPointF(area.topLeft()) / ratio, QSizeF(area.size()) / ratio).toAlignedRect();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange.h"
 #include "game.h"
 #include "platform.h"
 
@@ -59,7 +60,6 @@ private:
         bool operator==(const Mark &) const = default;
     };
 
-    void changed();
     void settle();
     QRect render();
     void announce();
@@ -69,7 +69,7 @@ private:
     QImage drawing_;
     std::vector<Mark> rendered_;  // what drawing_ shows
     std::vector<Mark> wanted_;    // what has been drawn since the last clear
-    bool settling_ = false;
+    Settling settling_;
     QString announced_;
 
     friend class RowAccessible;
