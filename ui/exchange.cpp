@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QThread>
 #include <QWindow>
 #include <QWidget>
 
@@ -23,6 +24,11 @@ bool aimed_at_message_box(QObject *target)
     return widget && (widget == box || box->isAncestorOf(widget));
 }
 
+int loop_level()
+{
+    return QThread::currentThread()->loopLevel();
+}
+
 }  // namespace
 
 Exchange::Exchange(QWidget &window) : window_(window) {}
@@ -38,13 +44,15 @@ void Exchange::run(const std::function<void()> &handler)
     if (holding_)
         return;
     holding_ = true;
+    waited_ = false;
+    loop_level_ = loop_level();
     dropped_presses_ = {};
     qApp->installEventFilter(this);
     handler();
-    // Input that came while the handler held the thread can still be
-    // queued now, if the program got no processor when a pause ended: it
-    // goes to the filter too, not to the board after the exchange.
-    QCoreApplication::processEvents();
+    // Input that came while the handler waited can still be queued, in Qt or
+    // in the window system: fetch it now, with the filter in place.
+    if (waited_)
+        QGuiApplication::sync();
     qApp->removeEventFilter(this);
     holding_ = false;
     if (waiting_)
@@ -61,6 +69,8 @@ void Exchange::run_when_over(std::function<void()> handler)
 
 bool Exchange::eventFilter(QObject *target, QEvent *event)
 {
+    if (loop_level() > loop_level_)
+        waited_ = true;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:

@@ -10,8 +10,11 @@
 // box on the screen:
 // - mouse presses and double clicks (with the release of each press), wheel
 //   turns, keys (shortcuts and access keys are keys), context menus, touches;
-// - the input still queued when the handler returns (the program got no
-//   processor across the end of a pause);
+// - if the handler waited (a pause, a message box): the input still queued
+//   in Qt or in the window system when it returns (the program got no
+//   processor, or was stopped, across the end of a pause), fetched then and
+//   dropped too; after a handler that did not wait, input typed meanwhile
+//   is taken as usual;
 // - a click, a selection, a menu item chosen meanwhile: its handler does
 //   not run.
 // What waits instead of being dropped:
@@ -46,6 +49,8 @@ protected:
 private:
     QWidget &window_;
     bool holding_ = false;
+    bool waited_ = false;  // an event loop ran inside the handler
+    int loop_level_ = 0;   // the event loops running when it started
     std::function<void()> waiting_;
     Qt::MouseButtons dropped_presses_;
 };

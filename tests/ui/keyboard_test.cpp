@@ -3,11 +3,11 @@
 
 #include "classic.h"
 #include "form1.h"
+#include "main_window.h"
 #include "message_closer.h"
 #include "positions.h"
 #include "row_slots.h"
 #include "row_view.h"
-#include "scripted_services.h"
 
 #include <QAccessible>
 #include <QtGui/private/qguiapplication_p.h>
@@ -53,20 +53,9 @@ QString description(QWidget *w)
 
 }  // namespace
 
-class KeyboardTest : public QObject {
+class KeyboardTest : public QObject, private testing::MainWindow {
     Q_OBJECT
 
-    testing::ScriptedServices services;
-    QPointer<Form1> window;
-
-    template <typename T = QWidget>
-    T *find(const QString &name) const
-    {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
     RowView *row(int r) const { return find<RowView>(QStringLiteral("Picture%1").arg(r)); }
     QString focus() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {})
@@ -132,10 +121,7 @@ class KeyboardTest : public QObject {
 private slots:
     void init()
     {
-        services = testing::ScriptedServices();
-        window = new Form1(services.services());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(open_window());
         accessibility_events.clear();
         QAccessible::installUpdateHandler(record_accessibility);
         // As when a screen reader listens: only then are events sent.
@@ -245,9 +231,10 @@ private slots:
 
         row(1)->setFocus(Qt::TabFocusReason);
         accessibility_events.clear();
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 3; ++i) {
             key(Qt::Key_Right);
-        QCoreApplication::processEvents();
+            QCoreApplication::processEvents();  // the event loop runs between keys
+        }
         QCOMPARE(description(row(1)), QStringLiteral("7 fiammiferi, 3 selezionati"));
         auto *value = QAccessible::queryAccessibleInterface(row(1))->valueInterface();
         QVERIFY(value);
