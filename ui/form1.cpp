@@ -126,7 +126,7 @@ void Form1::build_board(QWidget *client)
         connect(row, &RowView::count_requested, this, [this, r](int count) {
             exchange_.run([this, r, count] { game_.select_matches(r, count); });
         });
-        connect(row, &RowView::confirmed, this, handler(&Game::Command3_Click));
+        connect(row, &RowView::confirmed, this, [this] { exchange_.run([this] { game_.Command3_Click(); }); });
     }
 }
 
@@ -137,12 +137,12 @@ void Form1::build_buttons(QWidget *client)
     ok->setGeometry(twips_rect(4920, 0, 1452, 2520));
     ok->setFont(classic_font(12, true));
     ok->setAutoDefault(true);
-    connect(ok, &QPushButton::clicked, this, handler(&Game::Command3_Click));
+    exchange_.on_click(ok, handler(&Game::Command3_Click));
 
     const QFont bold = classic_font(8, true);
     auto *new_game =
         make_button(client, "Command1", QStringLiteral("Nuova partita"), twips_rect(4920, 2640, 1452, 372), bold);
-    connect(new_game, &QPushButton::clicked, this, handler(&Game::Command1_Click));
+    exchange_.on_click(new_game, handler(&Game::Command1_Click));
 
     auto *frame = new QGroupBox(QStringLiteral("Grado di difficoltà"), client);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -161,13 +161,13 @@ void Form1::build_buttons(QWidget *client)
         auto *option = new OptionButton(QString::fromUtf8(o.caption), frame);
         option->setObjectName(QLatin1String(o.name));
         option->setGeometry(o.geometry);
-        connect(option, &QRadioButton::clicked, this, handler(o.click));
+        exchange_.on_select(option, handler(o.click));
     }
 
     auto *hint = make_button(client, "Command4", QStringLiteral("Aiuto"), twips_rect(4920, 4080, 1452, 372), bold);
-    connect(hint, &QPushButton::clicked, this, handler(&Game::Command4_Click));
+    exchange_.on_click(hint, handler(&Game::Command4_Click));
     auto *end = make_button(client, "Command2", QStringLiteral("Fine"), twips_rect(4920, 4560, 1452, 372), bold);
-    connect(end, &QPushButton::clicked, this, &Form1::end_program);
+    exchange_.on_click(end, [this] { end_program(); });
 
     QLabel *credit = make_label(client, "Label11", credit_text, twips_rect(4800, 4920, 1812, 672));
     credit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -204,7 +204,7 @@ void Form1::build_menus()
         QAction *action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, std::move(chosen));
+        exchange_.on_trigger(action, std::move(chosen));
         return action;
     };
     auto add_separator = [](QMenu *menu, const char *name) {
@@ -306,7 +306,7 @@ RowView *Form1::row(int r) const
 
 std::function<void()> Form1::handler(void (Game::*method)())
 {
-    return [this, method] { exchange_.run([this, method] { (game_.*method)(); }); };
+    return [this, method] { (game_.*method)(); };
 }
 
 void Form1::showEvent(QShowEvent *event)
@@ -314,7 +314,7 @@ void Form1::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!displayed_) {
         displayed_ = true;
-        exchange_.run_when_over([this] { game_.Form_Resize(); });
+        exchange_.run_when_over(handler(&Game::Form_Resize));
     }
 }
 
@@ -322,7 +322,7 @@ void Form1::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && displayed_)
-        exchange_.run_when_over([this] { game_.Form_Resize(); });
+        exchange_.run_when_over(handler(&Game::Form_Resize));
 }
 
 void Form1::end_program()
@@ -364,7 +364,7 @@ void Form1::set_visible(Control c, bool visible)
 
 void Form1::set_checked(Control menu_item, bool checked)
 {
-    control<QAction>(menu_item)->setChecked(checked);
+    exchange_.set_mark(control<QAction>(menu_item), checked);
 }
 
 void Form1::set_menu_enabled(Control menu, bool enabled)
@@ -377,7 +377,7 @@ bool Form1::select_option(Control option)
     auto *button = control<QRadioButton>(option);
     if (button->isChecked())
         return false;
-    button->setChecked(true);
+    exchange_.set_mark(button, true);
     return true;
 }
 

@@ -46,7 +46,7 @@ private:
     void hold(Control c);
     void set_tab_order();
 
-    // A handler of the game, run by the exchange.
+    // A handler of the game, for the exchange to run.
     std::function<void()> handler(void (Game::*method)());
 
     void end_program();
