@@ -369,7 +369,12 @@ void Form1::set_checked(Control menu_item, bool checked)
 
 void Form1::set_menu_enabled(Control menu, bool enabled)
 {
-    control<QMenu>(menu)->menuAction()->setEnabled(enabled);
+    // Its items too, and those of its submenus: a screen reader chooses an
+    // item without opening the menu. Nobody sees them while it is closed.
+    auto *disabled = control<QMenu>(menu);
+    disabled->menuAction()->setEnabled(enabled);
+    for (QAction *item : disabled->findChildren<QAction *>())
+        item->setEnabled(enabled);
 }
 
 bool Form1::select_option(Control option)

@@ -1,5 +1,5 @@
 // While the game holds the thread no channel, a screen reader's included, reaches
-// the game or changes a control; at rest all do.
+// the game or changes a control; at rest all do, unless their menu is disabled.
 
 #include "main_window.h"
 #include "message_closer.h"
@@ -136,6 +136,20 @@ private slots:
         QCOMPARE(window->state().level, 3);
         QVERIFY(find<QAction>(QStringLiteral("basso"))->isChecked());
         QVERIFY(!find<QAction>(QStringLiteral("moderato"))->isChecked());
+    }
+
+    // During a game the options menu is disabled, and so are its items for
+    // a screen reader, which presses them without opening the menu.
+    void a_disabled_menu_refuses_its_items()
+    {
+        find<QAction>(QStringLiteral("menu1_1"))->trigger();
+        const QStringList before = controls();
+        for (const char *item : {"menu_3r", "menu_5", "menu_11"})
+            act(find<QAction>(QLatin1String(item)), QAccessibleActionInterface::pressAction());
+        QCOMPARE(controls(), before);
+        QCOMPARE(window->state().row_count, 0);
+        QCOMPARE(window->state().max_matches, 22);
+        QVERIFY(find(QStringLiteral("Picture4"))->isVisible());
     }
 };
 
