@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "classic.h"
 #include "controls.h"
+#include "exchange.h"
 #include "form2.h"
 #include "form3.h"
 #include "option_button.h"
@@ -14,15 +15,12 @@
 #include "row_view.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QWindow>
-#include <QWindowStateChangeEvent>
 
 namespace brastola::ui {
 
@@ -36,64 +34,6 @@ constexpr Control picture_holders[] = {Control::fia, Control::fia_v, Control::fi
 constexpr Control checkable_items[] = {
     Control::alto, Control::moderato, Control::basso, Control::menu_3r,
     Control::menu_5r, Control::menu_5, Control::menu_11, Control::menu_22,
-};
-
-// While the game holds the thread (pauses, message boxes) the player's input
-// is dropped, except what goes to the message box on screen: it must not be
-// replayed once the exchange is over.
-class InputDiscarder : public QObject {
-public:
-    InputDiscarder() { qApp->installEventFilter(this); }
-    ~InputDiscarder() override { qApp->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *target, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            if (aimed_at_message_box(target))
-                return false;
-            dropped_presses_ |= static_cast<QMouseEvent *>(event)->button();
-            return true;
-        case QEvent::MouseButtonRelease: {
-            // The release of a press taken before the handler ends its click
-            // as usual, or the widget would think the button still down.
-            const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
-            if (!dropped_presses_.testFlag(button))
-                return false;
-            dropped_presses_ &= ~button;
-            return true;
-        }
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::ContextMenu:
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
-            return !aimed_at_message_box(target);
-        default:
-            return false;
-        }
-    }
-
-private:
-    // Input reaches a window before its widgets: both must pass for the box.
-    static bool aimed_at_message_box(QObject *target)
-    {
-        QWidget *box = QApplication::activeModalWidget();
-        if (!box)
-            return false;
-        if (target == box->windowHandle())
-            return true;
-        auto *widget = qobject_cast<QWidget *>(target);
-        return widget && (widget == box || box->isAncestorOf(widget));
-    }
-
-    Qt::MouseButtons dropped_presses_;
 };
 
 QString from_utf8(std::string_view text)
@@ -115,7 +55,7 @@ void show_single(QPointer<Window> &window, Arguments... arguments)
 }  // namespace
 
 Form1::Form1(Services services, QWidget *parent)
-    : QMainWindow(parent), game_(*this, *services.clock, *services.random)
+    : QMainWindow(parent), game_(*this, *services.clock, *services.random), exchange_(*this)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Brastola"));
@@ -170,15 +110,15 @@ void Form1::build_board(QWidget *client)
         // is not tied to it: the player hears the selection as it changes.
         count_labels[r - 1]->setBuddy(row);
         connect(row, &RowView::pressed, this, [this, r](float x, float scale_width) {
-            run([this, r, x, scale_width] { game_.Picture_MouseDown(r, x, scale_width); });
+            exchange_.run([this, r, x, scale_width] { game_.Picture_MouseDown(r, x, scale_width); });
         });
         connect(row, &RowView::keyed, this, [this, r](RowKey key) {
-            run([this, r, key] { game_.Picture_KeyDown(r, key); });
+            exchange_.run([this, r, key] { game_.Picture_KeyDown(r, key); });
         });
         connect(row, &RowView::count_requested, this, [this, r](int count) {
-            run([this, r, count] { game_.select_matches(r, count); });
+            exchange_.run([this, r, count] { game_.select_matches(r, count); });
         });
-        connect(row, &RowView::confirmed, this, handler(&Game::Command3_Click));
+        connect(row, &RowView::confirmed, this, [this] { exchange_.run([this] { game_.Command3_Click(); }); });
     }
 }
 
@@ -189,12 +129,12 @@ void Form1::build_buttons(QWidget *client)
     ok->setGeometry(twips_rect(4920, 0, 1452, 2520));
     ok->setFont(classic_font(12, true));
     ok->setAutoDefault(true);
-    connect(ok, &QPushButton::clicked, this, handler(&Game::Command3_Click));
+    exchange_.on_click(ok, handler(&Game::Command3_Click));
 
     const QFont bold = classic_font(8, true);
     auto *new_game =
         make_button(client, "Command1", QStringLiteral("Nuova partita"), twips_rect(4920, 2640, 1452, 372), bold);
-    connect(new_game, &QPushButton::clicked, this, handler(&Game::Command1_Click));
+    exchange_.on_click(new_game, handler(&Game::Command1_Click));
 
     auto *frame = new QGroupBox(QStringLiteral("Grado di difficoltà"), client);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -213,13 +153,13 @@ void Form1::build_buttons(QWidget *client)
         auto *option = new OptionButton(QString::fromUtf8(o.caption), frame);
         option->setObjectName(QLatin1String(o.name));
         option->setGeometry(o.geometry);
-        connect(option, &QRadioButton::clicked, this, handler(o.click));
+        exchange_.on_select(option, handler(o.click));
     }
 
     auto *hint = make_button(client, "Command4", QStringLiteral("Aiuto"), twips_rect(4920, 4080, 1452, 372), bold);
-    connect(hint, &QPushButton::clicked, this, handler(&Game::Command4_Click));
+    exchange_.on_click(hint, handler(&Game::Command4_Click));
     auto *end = make_button(client, "Command2", QStringLiteral("Fine"), twips_rect(4920, 4560, 1452, 372), bold);
-    connect(end, &QPushButton::clicked, this, &Form1::end_program);
+    exchange_.on_click(end, [this] { end_program(); });
 
     QLabel *credit = make_label(client, "Label11", credit_text, twips_rect(4800, 4920, 1812, 672));
     credit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -256,7 +196,7 @@ void Form1::build_menus()
         QAction *action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, std::move(chosen));
+        exchange_.on_trigger(action, std::move(chosen));
         return action;
     };
     auto add_separator = [](QMenu *menu, const char *name) {
@@ -358,35 +298,7 @@ RowView *Form1::row(int r) const
 
 std::function<void()> Form1::handler(void (Game::*method)())
 {
-    return [this, method] { run([this, method] { (game_.*method)(); }); };
-}
-
-void Form1::run(const std::function<void()> &handler)
-{
-    if (in_handler_)
-        return;  // only input reaches here meanwhile, and input is dropped
-    in_handler_ = true;
-    {
-        InputDiscarder discarder;
-        handler();
-        // Input that came while the handler held the thread can still be
-        // queued now, if the program got no processor when a pause ended:
-        // it goes to the filter too, not to the board after the exchange.
-        QCoreApplication::processEvents();
-    }
-    in_handler_ = false;
-    if (resize_pending_) {
-        resize_pending_ = false;
-        resize_board();
-    }
-}
-
-void Form1::resize_board()
-{
-    if (in_handler_)
-        resize_pending_ = true;
-    else
-        run([this] { game_.Form_Resize(); });
+    return [this, method] { (game_.*method)(); };
 }
 
 void Form1::showEvent(QShowEvent *event)
@@ -394,25 +306,15 @@ void Form1::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!displayed_) {
         displayed_ = true;
-        resize_board();
+        exchange_.run_when_over(handler(&Game::Form_Resize));
     }
-}
-
-void Form1::closeEvent(QCloseEvent *event)
-{
-    // The game is still using the window: closing it now would pull the
-    // board from under the exchange.
-    if (in_handler_)
-        event->ignore();
-    else
-        QMainWindow::closeEvent(event);
 }
 
 void Form1::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && displayed_)
-        resize_board();
+        exchange_.run_when_over(handler(&Game::Form_Resize));
 }
 
 void Form1::load_pictures(qreal ratio)
@@ -469,12 +371,17 @@ void Form1::set_visible(Control c, bool visible)
 
 void Form1::set_checked(Control menu_item, bool checked)
 {
-    control<QAction>(menu_item)->setChecked(checked);
+    exchange_.set_mark(control<QAction>(menu_item), checked);
 }
 
 void Form1::set_menu_enabled(Control menu, bool enabled)
 {
-    control<QMenu>(menu)->menuAction()->setEnabled(enabled);
+    // Its items too, and those of its submenus: a screen reader chooses an
+    // item without opening the menu. Nobody sees them while it is closed.
+    auto *disabled = control<QMenu>(menu);
+    disabled->menuAction()->setEnabled(enabled);
+    for (QAction *item : disabled->findChildren<QAction *>())
+        item->setEnabled(enabled);
 }
 
 bool Form1::select_option(Control option)
@@ -482,7 +389,7 @@ bool Form1::select_option(Control option)
     auto *button = control<QRadioButton>(option);
     if (button->isChecked())
         return false;
-    button->setChecked(true);
+    exchange_.set_mark(button, true);
     return true;
 }
 

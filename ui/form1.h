@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange.h"
 #include "game.h"
 #include "image_list.h"
 #include "services.h"
@@ -34,7 +35,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void build_board(QWidget *client);
@@ -47,11 +47,8 @@ private:
     void hold(Control c);
     void set_tab_order();
 
-    // Runs one handler of the game, discarding input until it returns. A
-    // window-state change meanwhile is handled once the handler is over.
-    void run(const std::function<void()> &handler);
+    // A handler of the game, for the exchange to run.
     std::function<void()> handler(void (Game::*method)());
-    void resize_board();
     // The pictures drawn for a screen of another pixel ratio, the rows
     // rendered again.
     void load_pictures(qreal ratio);
@@ -78,11 +75,10 @@ private:
     RowView *row(int r) const;
 
     Game game_;
+    Exchange exchange_;
     ImageList image_list_;
     Announcer *announcer_ = nullptr;
     std::array<QObject *, control_count> controls_{};
-    bool in_handler_ = false;
-    bool resize_pending_ = false;
     bool displayed_ = false;
     Control end_picture_ = Control::fia_p0;  // the holder of what Picture6 shows
     QPointer<Form2> about_;

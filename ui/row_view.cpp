@@ -14,7 +14,8 @@
 
 namespace brastola::ui {
 
-RowView::RowView(int row, const ImageList &images, QWidget *parent) : QFrame(parent), row_(row), images_(images)
+RowView::RowView(int row, const ImageList &images, QWidget *parent)
+    : QFrame(parent), row_(row), images_(images), settling_(*this, [this] { settle(); })
 {
     install_readings();
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -44,20 +45,20 @@ void RowView::redraw()
     drawing_.setDevicePixelRatio(ratio);
     drawing_.fill(colour::desktop);
     rendered_.clear();
-    changed();
+    settling_.changed();
 }
 
 void RowView::clear()
 {
     wanted_.clear();
-    changed();
+    settling_.changed();
 }
 
 void RowView::draw_match(double x, double y, MatchStyle style)
 {
     auto pixels = [](double points) { return static_cast<int>(std::lround(points_to_pixels(points))); };
     wanted_.push_back({QPoint(pixels(x), pixels(y)), style});
-    changed();
+    settling_.changed();
 }
 
 QPoint RowView::device(QPoint logical) const
@@ -66,20 +67,10 @@ QPoint RowView::device(QPoint logical) const
     return QPoint(static_cast<int>(std::lround(logical.x() * ratio)), static_cast<int>(std::lround(logical.y() * ratio)));
 }
 
-// The game clears and draws every row at every change of the board, a match
-// at a time. The row settles once the event loop next runs (the pauses run
-// it too): only then does it repaint, and readers hear of it.
-void RowView::changed()
-{
-    if (!settling_) {
-        settling_ = true;
-        QMetaObject::invokeMethod(this, &RowView::settle, Qt::QueuedConnection);
-    }
-}
-
+// Only once the game has drawn the whole change does the row repaint, and
+// readers hear of it.
 void RowView::settle()
 {
-    settling_ = false;
     const QRect area = render();
     const qreal ratio = drawing_.devicePixelRatio();
     const QRect logical = QRectF(QPointF(area.topLeft()) / ratio, QSizeF(area.size()) / ratio).toAlignedRect();

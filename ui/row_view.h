@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange.h"
 #include "platform.h"
 
 #include <QFrame>
@@ -61,7 +62,6 @@ private:
     };
 
     QPoint device(QPoint logical) const;
-    void changed();
     void settle();
     QRect render();
     void update_tab_stop();
@@ -71,7 +71,7 @@ private:
     QImage drawing_;
     std::vector<Mark> rendered_;  // what drawing_ shows
     std::vector<Mark> wanted_;    // what has been drawn since the last clear
-    bool settling_ = false;
+    Settling settling_;
 };
 
 }  // namespace brastola::ui

@@ -1,8 +1,8 @@
 #include "system_services.h"
 
+#include "exchange.h"
 #include "services.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTime>
 #include <QTimer>
@@ -24,10 +24,7 @@ double SystemClock::seconds_since_midnight()
 
 void SystemClock::pause(double seconds)
 {
-    // What was drawn just before the pause must be on the screen for all of
-    // it: let the rows settle and paint it first, then wait the whole time.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    settle_and_paint();
     QEventLoop loop;
     const auto wait = std::chrono::milliseconds(static_cast<long>(std::ceil(seconds * 1000.0)));
     QTimer::singleShot(wait, Qt::PreciseTimer, &loop, &QEventLoop::quit);

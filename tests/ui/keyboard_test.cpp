@@ -3,11 +3,11 @@
 
 #include "classic.h"
 #include "form1.h"
+#include "main_window.h"
 #include "message_closer.h"
 #include "positions.h"
 #include "row_slots.h"
 #include "row_view.h"
-#include "scripted_services.h"
 
 #include <QAccessible>
 #include <QtGui/private/qguiapplication_p.h>
@@ -58,25 +58,16 @@ QString reading(QWidget *w, QAccessible::Text text = QAccessible::Name)
 
 }  // namespace
 
-class KeyboardTest : public QObject {
+class KeyboardTest : public QObject, private testing::MainWindow {
     Q_OBJECT
 
-    testing::ScriptedServices services;
-    QPointer<Form1> window;
-
-    template <typename T = QWidget>
-    T *find(const QString &name) const
-    {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
     RowView *row(int r) const { return find<RowView>(QStringLiteral("Picture%1").arg(r)); }
     QString focus() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    // The event loop runs between a player's keys.
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+        QCoreApplication::processEvents();
     }
 
     // A window manager gives the window the keys back once a message box has
@@ -111,7 +102,7 @@ class KeyboardTest : public QObject {
         MouseWatch mouse;
         MessageCloser closer;
         services.script_deal(deal);
-        QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+        key(Qt::Key_N, Qt::ControlModifier);
         for (int turn = 0; turn < 40 && window->state().matches.sum() > 0; ++turn) {
             const RowValues &m = window->state().matches;
             int row = 1, take = 1;
@@ -137,10 +128,7 @@ class KeyboardTest : public QObject {
 private slots:
     void init()
     {
-        services = testing::ScriptedServices();
-        window = new Form1(services.services());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(open_window());
         accessibility_events.clear();
         heard.clear();
         QAccessible::installUpdateHandler(record_accessibility);
@@ -165,7 +153,7 @@ private slots:
 
         find<QAction>(QStringLiteral("menu_3r"))->trigger();
         services.script_deal({1, 1, 1, 1, 1});
-        QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+        key(Qt::Key_N, Qt::ControlModifier);
         QCoreApplication::processEvents();  // the rows settle
         seen = QStringList{focus()};
         for (int i = 0; i < 8; ++i, seen << focus())
@@ -177,7 +165,7 @@ private slots:
 
     void option_group_takes_the_focus_on_its_selected_button()
     {
-        QTest::keyClick(window, Qt::Key_F3, Qt::ControlModifier);
+        key(Qt::Key_F3, Qt::ControlModifier);
         key(Qt::Key_Tab);
         QCOMPARE(focus(), QStringLiteral("Option3"));
         key(Qt::Key_Space);  // selects what is already selected
@@ -202,7 +190,7 @@ private slots:
     void a_focused_row_shows_a_dotted_frame_inside_its_border()
     {
         services.script_deal({1, 1, 1, 1, 1});
-        QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+        key(Qt::Key_N, Qt::ControlModifier);
         const QImage unfocused = row(1)->grab().toImage();
         row(1)->setFocus(Qt::TabFocusReason);
         const QImage focused = row(1)->grab().toImage();
@@ -219,7 +207,7 @@ private slots:
 
     void a_game_won_with_the_keys_alone()
     {
-        QTest::keyClick(window, Qt::Key_F1, Qt::ControlModifier);
+        key(Qt::Key_F1, Qt::ControlModifier);
         const QStringList said = play_by_keys({3, 4, 5, 6, 1}, true);
         QCOMPARE(said.value(said.size() - 1), QStringLiteral("HAI VINTO !!!"));
         QVERIFY(said.contains(QStringLiteral("Computer: adesso tocca a me!")));
@@ -228,7 +216,7 @@ private slots:
 
     void a_game_lost_with_the_keys_alone()
     {
-        QTest::keyClick(window, Qt::Key_F1, Qt::ControlModifier);
+        key(Qt::Key_F1, Qt::ControlModifier);
         const QStringList said = play_by_keys({1, 2, 3, 4, 4}, false);
         QCOMPARE(said.value(said.size() - 1), QStringLiteral("HAI PERSO !!!"));
         QCOMPARE(window->state().matches.sum(), 0);
@@ -245,7 +233,7 @@ private slots:
             QVERIFY(!row_reading->state().focusable);  // until it holds matches
         }
         services.script_deal({7, 1, 3, 4, 5});
-        QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+        key(Qt::Key_N, Qt::ControlModifier);
         QCoreApplication::processEvents();
         QCOMPARE(heard, QStringList{"Nuova partita: 7, 1, 3, 4 e 5 fiammiferi"});
         QVERIFY(QAccessible::queryAccessibleInterface(row(1))->state().focusable);
@@ -285,6 +273,7 @@ private slots:
         const QRect area = row(3)->contentsRect();
         const int x = static_cast<int>(brastola::testing::slot_middle(2, 3, area.width()));
         QTest::mouseClick(row(3), Qt::LeftButton, {}, area.topLeft() + QPoint(x, 40));
+        QCoreApplication::processEvents();
         QCOMPARE(focus(), QStringLiteral("Picture1"));
         value->setCurrentValue(5);  // a reader may choose the count too
         QCOMPARE(window->state().selected, (brastola::testing::position({5, 0, 0, 0, 0})));
@@ -297,10 +286,10 @@ private slots:
     void what_happens_is_heard_wherever_the_focus_is()
     {
         services.script_deal({7, 1, 3, 4, 5});
-        QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
-        QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(window, Qt::Key_F3, Qt::ControlModifier);
-        QTest::keyClick(window, Qt::Key_F1, Qt::ControlModifier);
+        key(Qt::Key_N, Qt::ControlModifier);
+        key(Qt::Key_A, Qt::ControlModifier);
+        key(Qt::Key_F3, Qt::ControlModifier);
+        key(Qt::Key_F1, Qt::ControlModifier);
         QCoreApplication::processEvents();
         QCOMPARE(heard, (QStringList{"Nuova partita: 7, 1, 3, 4 e 5 fiammiferi",
                                      "Aiuto: togli 4 fiammiferi dalla riga 5", "Grado di difficoltà: Basso",
@@ -320,7 +309,7 @@ private slots:
     void labels_and_pictures_are_read_for_what_they_mean()
     {
         services.script_deal({7, 1, 3, 4, 5});
-        QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+        key(Qt::Key_N, Qt::ControlModifier);
         row(1)->setFocus(Qt::TabFocusReason);
         key(Qt::Key_End);
         QAccessibleInterface *count = QAccessible::queryAccessibleInterface(find(QStringLiteral("Label1")));
@@ -372,7 +361,7 @@ private slots:
         auto play_out = [&](bool computer_first) {
             QVERIFY(take_keys());
             services.script_deal({1, 1, 1, 1, 1});
-            QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+            key(Qt::Key_N, Qt::ControlModifier);
             if (computer_first) {
                 QVERIFY(select_by_keys(1, 0));
                 key(Qt::Key_Return);

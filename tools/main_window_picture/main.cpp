@@ -52,6 +52,8 @@ int main(int argc, char *argv[])
     ui::Form1 window({&services, &services});
     window.show();
     window.findChild<QAction *>(QStringLiteral("menu1_1"))->trigger();
+    // Shown as on a screen: the window active, "Nuova partita" with the focus.
+    QCoreApplication::processEvents();
     QImage picture = window.grab().toImage();
 
     // The end picture would hide the rows: the computer, as drawn for the
