@@ -170,8 +170,9 @@ TEST_F(PictureLoaders, ReducedMatchIsPaintedWhereTheMatchCoveredMoreThanHalf)
                     const QPoint at(int((x + (i % 8 + 0.5) / 8) * step.x()), int((y + (i / 8 + 0.5) / 8) * step.y()));
                     covered += sharp.pixelColor(at) != Qt::white;
                 }
-                if (covered <= 0.4 * 64 || covered >= 0.6 * 64)
+                if (covered <= 0.4 * 64 || covered >= 0.6 * 64) {
                     EXPECT_EQ(m.pixelColor(x, y) != Qt::white, covered >= 0.6 * 64) << ratio << ": " << x << "," << y;
+                }
             }
         }
     }
