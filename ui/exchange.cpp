@@ -113,7 +113,21 @@ void Exchange::watch_presses(QAbstractButton *button)
 void Exchange::on_click(QAbstractButton *button, std::function<void()> handler)
 {
     watch_presses(button);
-    connect(button, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] { run(handler); });
+    connect(button, &QAbstractButton::clicked, button,
+            [exchange = QPointer<Exchange>(this), handler = std::move(handler)] {
+                if (exchange)
+                    exchange->run(handler);
+                else
+                    handler();
+            });
+}
+
+void on_click(Exchange *exchange, QAbstractButton *button, std::function<void()> handler)
+{
+    if (exchange)
+        exchange->on_click(button, std::move(handler));
+    else
+        QObject::connect(button, &QAbstractButton::clicked, button, std::move(handler));
 }
 
 void Exchange::on_select(QAbstractButton *option, std::function<void()> handler)

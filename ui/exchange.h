@@ -58,7 +58,9 @@ public:
     // call replaces the one waiting.
     void run_when_over(std::function<void()> handler);
 
-    // The window's controls, each tied to the handler it runs.
+    // The window's controls, each tied to the handler it runs. A button may
+    // be in another window (the rules, the about window), which may outlive
+    // this one: it then clicks as any button does.
     void on_click(QAbstractButton *button, std::function<void()> handler);
     // An option button runs its handler when it becomes selected, whatever
     // selected it.
@@ -91,6 +93,10 @@ private:
     QPointer<QWidget> focus_;          // the window's focus when the handler started
     Qt::MouseButtons dropped_presses_;
 };
+
+// A button tied to its handler through the exchange, or straight where there
+// is none (a window shown without the main one).
+void on_click(Exchange *exchange, QAbstractButton *button, std::function<void()> handler);
 
 // The game draws a row a match at a time and every row at every change. A
 // view settles (repaints, tells screen readers) once the event loop next

@@ -337,12 +337,12 @@ void Form1::end_program()
 
 void Form1::menu_reg_Click()
 {
-    show_single(rules_);
+    show_single(rules_, &exchange_);
 }
 
 void Form1::Menu_inf_Click()
 {
-    show_single(about_, this);
+    show_single(about_, this, &exchange_);
 }
 
 // --- Frontend

@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "classic.h"
 #include "controls.h"
+#include "exchange.h"
 #include "pictures.h"
 
 #include <QFrame>
@@ -38,7 +39,7 @@ QFrame *make_line(QWidget *parent, const char *name, const QRect &geometry, cons
 
 }  // namespace
 
-Form2::Form2(QWidget *main_window) : main_window_(main_window)
+Form2::Form2(QWidget *main_window, Exchange *exchange) : main_window_(main_window)
 {
     make_tool_window(*this, QStringLiteral("Form2"), QStringLiteral("Informazioni su ") + app_title,
                      twips_rect(2736, 2232, 4908, 3084));
@@ -46,7 +47,7 @@ Form2::Form2(QWidget *main_window) : main_window_(main_window)
     // The button comes first so that it is first in the tab order.
     QPushButton *ok = make_button(this, "Command1", QStringLiteral("OK"), twips_rect(3600, 2280, 1092, 372));
     ok->setFocus();
-    connect(ok, &QPushButton::clicked, this, &Form2::Command1_Click);
+    on_click(exchange, ok, [this] { Command1_Click(); });
 
     QLabel *name =
         make_fitted_label(this, "Label1", app_title, twips_rect(840, 120, 2580, 348), classic_font(13.8));

@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "classic.h"
 #include "controls.h"
+#include "exchange.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -45,7 +46,7 @@ const Rule rules[] = {
 
 }  // namespace
 
-Form3::Form3()
+Form3::Form3(Exchange *exchange)
 {
     make_tool_window(*this, QStringLiteral("Form3"), QStringLiteral("Regole del gioco"),
                      twips_rect(2628, 1224, 5484, 5184));
@@ -67,7 +68,7 @@ Form3::Form3()
 
     QPushButton *ok = make_button(this, "Command1", QStringLiteral("OK"), twips_rect(2280, 4680, 972, 372));
     ok->setFocus();
-    connect(ok, &QPushButton::clicked, this, &Form3::Command1_Click);
+    on_click(exchange, ok, [this] { Command1_Click(); });
     install_readings();
 }
 

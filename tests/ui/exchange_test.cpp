@@ -36,7 +36,9 @@ class ExchangeTest : public QObject, private testing::MainWindow {
     // What a screen reader does to a control; "value" sets a row's count.
     void act(QObject *control, const QString &action) const
     {
-        QAccessibleInterface *node = reader_node(QAccessible::queryAccessibleInterface(window), control);
+        auto *widget = qobject_cast<QWidget *>(control);
+        QAccessibleInterface *top = QAccessible::queryAccessibleInterface(widget ? widget->window() : window);
+        QAccessibleInterface *node = reader_node(top, control);
         if (action == QLatin1String("value"))
             node->valueInterface()->setCurrentValue(2);
         else
@@ -113,6 +115,35 @@ private slots:
         QCOMPARE(controls(), before);
         for (const QWidget *other : QApplication::topLevelWidgets())
             QVERIFY2(other == window || !other->isVisible(), qPrintable(other->objectName()));
+    }
+
+    // The rules and about windows are the program's too: their OK waits for
+    // the exchange to end like the main window's controls.
+    void the_other_windows_wait_for_the_exchange()
+    {
+        services.script_deal({3, 4, 5, 6, 7});
+        find<QAction>(QStringLiteral("menu1_1"))->trigger();
+        find<QAction>(QStringLiteral("menu_reg"))->trigger();
+        find<QAction>(QStringLiteral("Menu_inf"))->trigger();
+        QList<QPointer<QWidget>> others;
+        for (QWidget *other : QApplication::topLevelWidgets())
+            if (other->objectName() == QLatin1String("Form2") || other->objectName() == QLatin1String("Form3"))
+                others << other;
+        QCOMPARE(others.size(), 2);
+        auto press_ok = [&] {
+            for (QWidget *other : others)
+                act(other->findChild<QAbstractButton *>(QStringLiteral("Command1")),
+                    QAccessibleActionInterface::pressAction());
+        };
+        testing::MessageCloser closer;
+        services.during_pause = press_ok;
+        find<QAbstractButton>(QStringLiteral("Command3"))->click();
+        QTest::qWait(150);  // a press clicks 100 ms later
+        for (QWidget *other : others)
+            QVERIFY(other && other->isVisible());
+        press_ok();
+        for (QPointer<QWidget> &other : others)
+            QTRY_VERIFY(other.isNull());
     }
 
     // Only a handler that waited drops the input queued behind it: keys typed
