@@ -5,6 +5,7 @@
 #include "message_closer.h"
 #include "positions.h"
 #include "row_view.h"
+#include "window_test_main.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -184,6 +185,6 @@ private slots:
     }
 };
 
-QTEST_MAIN(ExchangeTest)
+BRASTOLA_WINDOW_TEST_MAIN(ExchangeTest)
 
 #include "exchange_test.moc"

@@ -1,5 +1,6 @@
 #include "classic.h"
 #include "form1.h"
+#include "main_window.h"
 #include "platform.h"
 #include "message_closer.h"
 #include "row_slots.h"
@@ -8,6 +9,7 @@
 #include "pictures.h"
 #include "positions.h"
 #include "scripted_services.h"
+#include "window_test_main.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,21 +39,10 @@ QColor pixel_of(QWidget *widget, QPoint at)
 
 }  // namespace
 
-class Form1Test : public QObject {
+class Form1Test : public QObject, private brastola::testing::MainWindow {
     Q_OBJECT
 
 private:
-    ScriptedServices services;
-    QPointer<Form1> window;
-
-    template <typename T = QWidget>
-    T *find(const char *name) const
-    {
-        T *found = window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
     QString text(const char *label) const { return find<QLabel>(label)->text(); }
     RowView *row(int r) const { return find<RowView>(control_name(row_control(r))); }
 
@@ -80,13 +71,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        services = ScriptedServices();
-        window = new Form1(services.services());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-    }
+    void init() { QVERIFY(open_window()); }
     void cleanup() { delete window; }
 
     void starts_with_the_default_options()
@@ -537,12 +522,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    apply_classic_look(app);
-    Form1Test test;
-    return QTest::qExec(&test, argc, argv);
-}
+BRASTOLA_WINDOW_TEST_MAIN(Form1Test)
 
 #include "form1_test.moc"

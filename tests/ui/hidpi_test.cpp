@@ -9,6 +9,7 @@
 #include "pictures.h"
 #include "row_view.h"
 #include "scripted_services.h"
+#include "window_test_main.h"
 
 #include <QAction>
 #include <QApplication>
@@ -105,12 +106,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    apply_classic_look(app);
-    HiDpiTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+BRASTOLA_WINDOW_TEST_MAIN(HiDpiTest)
 
 #include "hidpi_test.moc"

@@ -8,6 +8,7 @@
 #include "positions.h"
 #include "row_slots.h"
 #include "row_view.h"
+#include "window_test_main.h"
 
 #include <QAccessible>
 #include <QtGui/private/qguiapplication_p.h>
@@ -379,12 +380,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    apply_classic_look(app);
-    KeyboardTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+BRASTOLA_WINDOW_TEST_MAIN(KeyboardTest)
 
 #include "keyboard_test.moc"

@@ -9,6 +9,7 @@
 #include "form3.h"
 #include "form4.h"
 #include "scripted_services.h"
+#include "window_test_main.h"
 
 #include <QAction>
 #include <QApplication>
@@ -258,12 +259,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    apply_classic_look(app);
-    LayoutTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+BRASTOLA_WINDOW_TEST_MAIN(LayoutTest)
 
 #include "layout_test.moc"

@@ -11,6 +11,7 @@
 #include "picture_holder.h"
 #include "row_view.h"
 #include "scripted_services.h"
+#include "window_test_main.h"
 
 #include <QAction>
 #include <QApplication>
@@ -212,12 +213,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    apply_classic_look(app);
-    PlacementTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+BRASTOLA_WINDOW_TEST_MAIN(PlacementTest)
 
 #include "placement_test.moc"

@@ -5,9 +5,11 @@
 #include "board.h"
 #include "classic.h"
 #include "form1.h"
+#include "main_window.h"
 #include "message_closer.h"
 #include "row_view.h"
 #include "scripted_services.h"
+#include "window_test_main.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,21 +50,17 @@ struct Action {
 
 }  // namespace
 
-class SoakTest : public QObject {
+class SoakTest : public QObject, private testing::MainWindow {
     Q_OBJECT
 
-    testing::ScriptedServices services;
-    QPointer<Form1> window;
     std::mt19937 chance;
     GameState before;         // as the player's last OK found it
     RowValues computer_move;  // highlighted during the last pause with a move on show
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(chance); }
 
-    template <typename T = QWidget>
-    T *find(const QString &name) const { return window->findChild<T *>(name); }
-
-    void open_window()
+    // The same services go on: the stream of chance does not start again.
+    void show_new_window()
     {
         window = new Form1(services.services());
         window->show();
@@ -244,14 +242,14 @@ private slots:
             weights.push_back(a.weight);
         std::discrete_distribution<std::size_t> choose(weights.begin(), weights.end());
 
-        open_window();
+        show_new_window();
         QElapsedTimer timer;
         timer.start();
         int done = 0;
         for (; done < event_count && timer.elapsed() < time_limit_ms; ++done) {
             if (!window || !window->isVisible()) {
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                open_window();  // "Fine" ended the last one
+                show_new_window();  // "Fine" ended the last one
             }
             const GameState last = window->state();
             before = last;
@@ -281,12 +279,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    apply_classic_look(app);
-    SoakTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+BRASTOLA_WINDOW_TEST_MAIN(SoakTest)
 
 #include "soak_test.moc"

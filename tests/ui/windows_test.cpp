@@ -3,6 +3,7 @@
 #include "form2.h"
 #include "form3.h"
 #include "form4.h"
+#include "window_test_main.h"
 
 #include <QAction>
 #include <QApplication>
@@ -238,12 +239,6 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    apply_classic_look(app);
-    WindowsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+BRASTOLA_WINDOW_TEST_MAIN(WindowsTest)
 
 #include "windows_test.moc"
