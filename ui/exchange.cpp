@@ -75,6 +75,17 @@ void Exchange::run(const std::function<void()> &handler)
     holding_ = false;
     if (waiting_)
         run(std::exchange(waiting_, nullptr));
+    // Not from here: closing may release the window, and this with it.
+    if (std::exchange(close_waiting_, false))
+        QMetaObject::invokeMethod(
+            &window_,
+            [this] {
+                if (holding_)
+                    close_waiting_ = true;
+                else
+                    window_.close();
+            },
+            Qt::QueuedConnection);
 }
 
 // A button pressed meanwhile clicks 100 ms after the press: the exchange
@@ -231,10 +242,11 @@ bool Exchange::eventFilter(QObject *target, QEvent *event)
             QMetaObject::invokeMethod(menu, &QWidget::close, Qt::QueuedConnection);
         return false;
     case QEvent::Close:
-        // The game is still using the board. Only the window system's close
-        // comes as a spontaneous event; the program's own goes ahead.
+        // The game is still using the board: the window system's close (the
+        // only spontaneous one) waits; the program's own goes ahead.
         if (target != &window_ || !event->spontaneous())
             return false;
+        close_waiting_ = true;
         event->ignore();
         return true;
     default:

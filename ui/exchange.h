@@ -26,8 +26,8 @@
 //   exchange lasts until it has landed.
 // What waits instead of being dropped:
 // - a request from the window system to close the main window (its close
-//   box, Alt+F4) is refused: the window stays, and closes as ever when asked
-//   again once the handler is over; the program's own close ("Fine") goes on;
+//   box, Alt+F4) waits: the window closes once the handler is over; the
+//   program's own close ("Fine") goes on;
 // - a change of window state (minimise, restore) runs its handler once the
 //   one running is over.
 // At rest, every channel goes to the same handler: an option button selected
@@ -87,6 +87,7 @@ private:
     int loop_level_ = 0;    // the event loops running when it started
     bool setting_ = false;  // the window is setting a mark
     bool put_back_queued_ = false;
+    bool close_waiting_ = false;
     std::function<void()> waiting_;
     QHash<QObject *, bool> marks_;     // as the window or, at rest, the player left them
     QSet<QAbstractButton *> pressed_;  // pressed while holding, their click to come
