@@ -9,8 +9,11 @@
 
 namespace {
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)  // the screen that may be missing: X11 or Wayland
+#define BRASTOLA_SCREEN_MAY_BE_MISSING
 const QString no_screen_line = QStringLiteral(
     "brastola: nessuno schermo grafico disponibile: né DISPLAY né WAYLAND_DISPLAY indicano uno schermo aperto\n");
+#endif
 
 struct Run {
     int exit_code = -1;
@@ -19,6 +22,7 @@ struct Run {
     QString err;
 };
 
+#ifdef BRASTOLA_SCREEN_MAY_BE_MISSING
 // An X display number that no server answers: its socket is not there.
 QString unserved_x_display()
 {
@@ -27,6 +31,7 @@ QString unserved_x_display()
         ++number;
     return QStringLiteral(":%1").arg(number);
 }
+#endif
 
 class CommandLineTest : public QObject {
     Q_OBJECT
@@ -49,7 +54,8 @@ class CommandLineTest : public QObject {
     {
         QProcess program;
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(BRASTOLA_PROGRAM), arguments);
+        // Text: Windows ends lines with \r\n, read here as \n.
+        program.start(QStringLiteral(BRASTOLA_PROGRAM), arguments, QIODevice::ReadOnly | QIODevice::Text);
         Run result;
         if (!program.waitForFinished(60'000)) {
             program.kill();
@@ -178,6 +184,7 @@ private slots:
         QVERIFY(game_starts(qt_options, offscreen));
     }
 
+#ifdef BRASTOLA_SCREEN_MAY_BE_MISSING
     void no_screen_is_one_line_and_status_1_data()
     {
         QTest::addColumn<QString>("x_display");
@@ -197,6 +204,7 @@ private slots:
         QCOMPARE(start.out, QString());
         QCOMPARE(start.err, no_screen_line);
     }
+#endif
 };
 
 }  // namespace
