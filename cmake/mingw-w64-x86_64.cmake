@@ -1,17 +1,18 @@
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64, in its POSIX
-# threads variant: GoogleTest's std::mutex needs it.
+# threads variant: GoogleTest's std::mutex and Qt's threads need it.
+# Programs link the compiler's runtime as DLLs (libstdc++-6.dll,
+# libgcc_s_seh-1.dll, libwinpthread-1.dll), as Qt's DLLs do: one C++ runtime
+# in the process, shipped beside the program.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+# Appended to, so that a Qt built for Windows can be added with
+# -DCMAKE_FIND_ROOT_PATH=<its prefix>.
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Programs that carry the MinGW runtime inside, so that they run anywhere
-# (and under wine) with no DLL beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)

@@ -9,6 +9,10 @@
 
 namespace {
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)  // the screen that may be missing: X11 or Wayland
+#define BRASTOLA_SCREEN_MAY_BE_MISSING
+#endif
+
 struct Run {
     int exit_code = -1;
     QProcess::ExitStatus exit_status = QProcess::CrashExit;
@@ -16,6 +20,7 @@ struct Run {
     QString err;
 };
 
+#ifdef BRASTOLA_SCREEN_MAY_BE_MISSING
 // An X display number that no server answers: its socket is not there.
 QString unserved_x_display()
 {
@@ -24,6 +29,7 @@ QString unserved_x_display()
         ++number;
     return QStringLiteral(":%1").arg(number);
 }
+#endif
 
 class CommandLineTest : public QObject {
     Q_OBJECT
@@ -47,7 +53,8 @@ class CommandLineTest : public QObject {
     {
         QProcess program;
         program.setProcessEnvironment(environment);
-        program.start(path, arguments);
+        // Text: Windows ends lines with \r\n, read here as \n.
+        program.start(path, arguments, QIODevice::ReadOnly | QIODevice::Text);
         Run result;
         if (!program.waitForFinished(60'000)) {
             program.kill();
@@ -105,6 +112,7 @@ private slots:
         QVERIFY2(answer.out.startsWith(answer_start), qPrintable(answer.out));
     }
 
+#ifdef Q_OS_UNIX  // the shell's redirections make the output unwritable
     void unwritable_answers_are_one_line_and_status_1_data()
     {
         QTest::addColumn<QString>("option");
@@ -124,6 +132,7 @@ private slots:
         QCOMPARE(answer.exit_code, 1);
         QCOMPARE(answer.err, QStringLiteral("brastola: impossibile scrivere sullo standard output\n"));
     }
+#endif
 
     void help_names_the_options_in_italian()
     {
@@ -199,6 +208,7 @@ private slots:
         QVERIFY(game_starts(qt_options, offscreen));
     }
 
+#ifdef BRASTOLA_SCREEN_MAY_BE_MISSING
     // No screen to open, or a platform chosen that cannot start, where Qt
     // would abort with many lines of its own.
     void failed_start_is_one_line_and_status_1_data()
@@ -248,6 +258,7 @@ private slots:
         QVERIFY2(start.err.startsWith(line) && listed.endsWith(")\n") && listed.count('\n') == 1 &&
                      listed.contains("offscreen, ") && listed.contains("xcb"), qPrintable(start.err));
     }
+#endif
 };
 
 }  // namespace

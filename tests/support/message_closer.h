@@ -43,7 +43,11 @@ private:
                     && box->button(QMessageBox::Ok);
         if (open)
             open(text);
-        QTest::keyClick(box->windowHandle(), Qt::Key_Return);
+        // To the box's focus, where its window would pass the key on. Sent to
+        // the window, QTest would process events in a nested loop, which on
+        // Windows takes the wake-up meant for the box's own loop: the box
+        // would close and its exec() never return.
+        QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
         if (answered)
             answered(text);
     }
