@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 using namespace picture_files;
@@ -96,10 +98,14 @@ TEST(PictureFiles, DrawingToolsWriteTheCommittedFiles)
     ASSERT_EQ(QProcess::execute(DRAW_PICTURES, {"--window", out.filePath("1x.png"), "--window2x", out.filePath("2x.png"),
                                                 out.filePath("assets")}),
               0);
+    std::vector<const char *> drawn_names{"app_icon.ico", "hand_cursor.cur", "match_image.bmp", "crossed_matches.bmp",
+                                          "computer_grin.bmp", "computer_tongue.bmp", "computer_sad.bmp"};
+#ifndef Q_OS_WIN  // Windows renders the window's text with its own fonts, which fonts.conf cannot choose
+    drawn_names.push_back("start_background.bmp");
+#endif
     QStringList names;
     for (int scale : {1, 2}) {
-        for (const char *name : {"app_icon.ico", "hand_cursor.cur", "match_image.bmp", "crossed_matches.bmp",
-                                 "computer_grin.bmp", "computer_tongue.bmp", "computer_sad.bmp", "start_background.bmp"})
+        for (const char *name : drawn_names)
             names << at_scale(name, scale);
     }
     for (int size : {16, 24, 32, 48, 64, 128, 256})
