@@ -46,8 +46,8 @@ void Game::Form_Load()
     frontend_.set_visible(Control::Picture6, false);
     state_.game_active = flag_false;
     // The picture's width in pixels serves as the spacing of the matches in
-    // points: 9 points apart, 12 pixels at 96 dots per inch, a gap between
-    // pictures 9 pixels wide.
+    // points: 9 points apart, 15 pixels at the design's 120 dots per inch,
+    // leaving 6 pixels between pictures 9 pixels wide.
     state_.match_width = frontend_.load_match_image();
     for (int row = 1; row <= row_total; ++row)
         frontend_.set_caption(count_label(row), "0");
