@@ -200,7 +200,7 @@ void Exchange::put_back()
     for (auto it = marks.cbegin(); it != marks.cend(); ++it)
         set_mark(it.key(), it.value());
     // A control the handler hid (rows 4 and 5) or emptied (a row taken
-    // whole) gave the focus on for good.
+    // whole) has given up the focus for good.
     if (focus_ && focus_->isVisible() && focus_->focusPolicy() != Qt::NoFocus && window_.focusWidget() != focus_)
         focus_->setFocus();
 }
