@@ -21,15 +21,15 @@ set(BRASTOLA_PUBLISHER "Gli autori di Brastola")
 set(stage ${CMAKE_BINARY_DIR}/stage)
 set(zip ${CMAKE_BINARY_DIR}/brastola-${PROJECT_VERSION}-windows-x64.zip)
 set(installer ${CMAKE_BINARY_DIR}/brastola-${PROJECT_VERSION}-setup.exe)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/brastola.nsi.in brastola.nsi @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/brastola.nsi.in brastola.nsi @ONLY)
 add_custom_command(OUTPUT ${zip} ${installer}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
     COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${stage}/Brastola
     COMMAND ${CMAKE_COMMAND} -DSTAGE=${stage} -DSTRIP=${CMAKE_STRIP} -DZIP=${zip}
-            -DNSIS_SCRIPT=${CMAKE_BINARY_DIR}/brastola.nsi -P ${CMAKE_CURRENT_LIST_DIR}/windows/packages.cmake
+            -DNSIS_SCRIPT=${CMAKE_BINARY_DIR}/brastola.nsi -P ${CMAKE_CURRENT_LIST_DIR}/make_packages.cmake
     # The install rules change with the build files, which rewrite cmake_install.cmake.
     DEPENDS brastola ${CMAKE_BINARY_DIR}/cmake_install.cmake ${CMAKE_BINARY_DIR}/brastola.nsi
-            ${CMAKE_CURRENT_LIST_DIR}/windows/packages.cmake
+            ${CMAKE_CURRENT_LIST_DIR}/make_packages.cmake
     COMMENT "Making ${zip} and ${installer}"
     VERBATIM)
 add_custom_target(windows_packages DEPENDS ${zip} ${installer})
