@@ -1,18 +1,33 @@
 # Run by the windows_packages target (cmake -P) on the program folder staged
 # in ${STAGE}/Brastola: strips its programs and DLLs, zips it into ${ZIP},
 # lists its files for the installer and runs makensis on ${NSIS_SCRIPT}.
+# The same program folder always gives the same zip and installer, byte for
+# byte: files in one order, with the time SOURCE_DATE_EPOCH names (the last
+# commit's, set by scripts/windows; the time of packing without it), no
+# owner and no time stamp in the PE headers.
 
 file(GLOB_RECURSE binaries ${STAGE}/Brastola/*.exe ${STAGE}/Brastola/*.dll)
-execute_process(COMMAND ${STRIP} --strip-unneeded ${binaries} COMMAND_ERROR_IS_FATAL ANY)
+# strip writes the time into a PE header unless SOURCE_DATE_EPOCH names one:
+# 0 here, no time, as the linker left it.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${STRIP} --strip-unneeded ${binaries}
+                COMMAND_ERROR_IS_FATAL ANY)
 
-file(REMOVE ${ZIP})
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${ZIP} --format=zip Brastola
-                WORKING_DIRECTORY ${STAGE} COMMAND_ERROR_IS_FATAL ANY)
-
-# The installer copies these files, and its uninstaller deletes exactly
-# these and then the folders, deepest first, each only if left empty.
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${STAGE}/Brastola ${STAGE}/Brastola/*)
 list(SORT files)
+string(TIMESTAMP epoch "%s" UTC)  # SOURCE_DATE_EPOCH when set
+execute_process(COMMAND touch -h -d @${epoch} ${files} WORKING_DIRECTORY ${STAGE}/Brastola COMMAND_ERROR_IS_FATAL ANY)
+
+# Files only, no folder entries; zip stores local time, and with -X no owner.
+list(TRANSFORM files PREPEND Brastola/ OUTPUT_VARIABLE zip_names)
+list(JOIN zip_names "\n" zip_names)
+file(WRITE ${STAGE}/zip_names.txt "${zip_names}\n")
+file(REMOVE ${ZIP})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC zip -q -X -D ${ZIP} -@
+                INPUT_FILE ${STAGE}/zip_names.txt WORKING_DIRECTORY ${STAGE} COMMAND_ERROR_IS_FATAL ANY)
+
+# The installer copies these files, keeping their time, and its uninstaller
+# deletes exactly these and then the folders, deepest first, each only if
+# left empty.
 set(install_lines)
 set(uninstall_lines)
 set(folders)
@@ -45,4 +60,5 @@ get_filename_component(nsis_folder ${NSIS_SCRIPT} DIRECTORY)
 file(WRITE ${nsis_folder}/install_files.nsh "${install_lines}")
 file(WRITE ${nsis_folder}/uninstall_files.nsh "${uninstall_lines}")
 
-execute_process(COMMAND makensis -V2 ${NSIS_SCRIPT} COMMAND_ERROR_IS_FATAL ANY)
+# The script is UTF-8 whatever the locale of the build.
+execute_process(COMMAND makensis -V2 -INPUTCHARSET UTF8 ${NSIS_SCRIPT} COMMAND_ERROR_IS_FATAL ANY)

@@ -16,3 +16,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The same source gives the same binaries in any folder, at any time: the
+# source and build folders are mapped out of them, and the linker writes no
+# time into the PE header and export table (GCC itself takes the date for
+# __DATE__ from SOURCE_DATE_EPOCH). Set whole, as CMake reads this file
+# more than once.
+set(CMAKE_C_FLAGS_INIT "-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=.")
+set(CMAKE_CXX_FLAGS_INIT "${CMAKE_C_FLAGS_INIT}")
+foreach(kind IN ITEMS EXE SHARED MODULE)
+    set(CMAKE_${kind}_LINKER_FLAGS_INIT -Wl,--no-insert-timestamp)
+endforeach()
