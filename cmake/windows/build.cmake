@@ -9,6 +9,10 @@ foreach(dll IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     list(APPEND BRASTOLA_RUNTIME_DLLS ${path})
 endforeach()
 
+# The name of the mutex that the running game holds and its installer and
+# uninstaller look for.
+set(BRASTOLA_RUNNING_MUTEX io.github.brastola.Brastola)
+
 # Wine's files for the tests, the build's own.
 set(BRASTOLA_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
 if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
