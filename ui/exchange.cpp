@@ -254,26 +254,4 @@ bool Exchange::eventFilter(QObject *target, QEvent *event)
     }
 }
 
-Settling::Settling(QObject &view, std::function<void()> settle) : view_(view), settle_(std::move(settle)) {}
-
-void Settling::changed()
-{
-    if (pending_)
-        return;
-    pending_ = true;
-    QMetaObject::invokeMethod(
-        &view_,
-        [this] {
-            pending_ = false;
-            settle_();
-        },
-        Qt::QueuedConnection);
-}
-
-void settle_and_paint()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-}
-
 }  // namespace brastola::ui
