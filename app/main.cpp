@@ -1,3 +1,4 @@
+#include "accessibility.h"
 #include "command_line.h"
 #include "display.h"
 #include "form4.h"
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
         app.emplace(argc, argv);
     }
     screen.reset();  // Qt holds its own connection now
+    brastola::ui::install_readings();
     brastola::ui::open_start_window(*app);
     return app->exec();
 }

@@ -20,7 +20,7 @@
 namespace brastola::ui {
 
 // Rows, the announcer and the windows of text read as described here from
-// then on; called as they are made, acts once.
+// then on: called once where the program starts, before any window is made.
 void install_readings();
 
 // "Riga 2".
