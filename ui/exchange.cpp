@@ -243,10 +243,13 @@ bool Exchange::eventFilter(QObject *target, QEvent *event)
         return false;
     case QEvent::Close:
         // The game is still using the board: the window system's close (the
-        // only spontaneous one) waits; the program's own goes ahead.
+        // only spontaneous one) waits; the program's own goes ahead. A
+        // message box blocks its window, as on every desktop: a close asked
+        // for then is refused (Qt itself drops most before they get here).
         if (target != &window_ || !event->spontaneous())
             return false;
-        close_waiting_ = true;
+        if (!QApplication::activeModalWidget())
+            close_waiting_ = true;
         event->ignore();
         return true;
     default:

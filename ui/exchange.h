@@ -26,8 +26,9 @@
 //   exchange lasts until it has landed.
 // What waits instead of being dropped:
 // - a request from the window system to close the main window (its close
-//   box, Alt+F4) waits: the window closes once the handler is over; the
-//   program's own close ("Fine") goes on;
+//   box, Alt+F4) waits: the window closes once the handler is over; but
+//   while a message box is open, the box blocks its window and the request
+//   is refused. The program's own close ("Fine") goes on;
 // - a change of window state (minimise, restore) runs its handler once the
 //   one running is over.
 // At rest, every channel goes to the same handler: an option button selected
