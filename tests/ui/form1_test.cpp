@@ -25,6 +25,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace brastola;
 using namespace brastola::ui;
 using brastola::testing::MessageCloser;
@@ -428,6 +430,26 @@ private slots:
         }
     }
 
+    // Minimised and restored during the computer's pause, the window shows
+    // the board again only once the move is over: until then the move stays
+    // highlighted.
+    void a_change_of_window_state_waits_for_the_exchange()
+    {
+        deal({3, 4, 5, 6, 7});
+        std::vector<int> highlighted;  // before and after, in each pause
+        services.during_pause = [&] {
+            highlighted.push_back(window->state().selected.sum());
+            window->showMinimized();
+            window->showNormal();
+            highlighted.push_back(window->state().selected.sum());
+        };
+        MessageCloser closer;
+        click_row(1, 1);
+        press("Command3");
+        QVERIFY(!highlighted.empty() && highlighted.front() == 2);  // two of row 5
+        QVERIFY(std::all_of(highlighted.begin(), highlighted.end(), [](int n) { return n == 2; }));
+        QCOMPARE(window->state().matches, (brastola::testing::position({2, 4, 5, 6, 5})));
+    }
 
     // The program got no processor across the end of the computer's pause:
     // input that came during it still waits in the queue when the exchange
