@@ -135,6 +135,23 @@ private slots:
         QVERIFY(!QAccessible::queryAccessibleInterface(row(2))->state().focusable);
     }
 
+    // A sentence said again is heard again: readers would keep quiet if
+    // nothing told them it is new.
+    void the_same_sentence_twice_is_heard_twice()
+    {
+        services.script_deal({7, 1, 3, 4, 5});
+        key(Qt::Key_N, Qt::ControlModifier);
+        row(1)->setFocus(Qt::TabFocusReason);
+        heard.clear();
+        for (int twice = 0; twice < 2; ++twice)
+            key(Qt::Key_A, Qt::ControlModifier);
+        for (int twice = 0; twice < 2; ++twice)
+            key(Qt::Key_Home);
+        const QString hint = QStringLiteral("Aiuto: togli 4 fiammiferi dalla riga 5");
+        const QString none = QStringLiteral("nessuno selezionato");
+        QCOMPARE(heard, (QStringList{hint, hint, none, none}));
+    }
+
     void labels_and_pictures_are_read_for_what_they_mean()
     {
         services.script_deal({7, 1, 3, 4, 5});
