@@ -227,6 +227,12 @@ void Announcer::show_sentence()
     QAccessible::updateAccessibility(&renamed);
     hide();
     show();
+    // Windows readers are told nothing of a widget shown. A value change
+    // carrying text is what Qt hands them as a notification to speak
+    // (UI Automation's UiaRaiseNotificationEvent); Linux's bridge passes
+    // value changes on only for objects with a value, which this is not.
+    QAccessibleValueChangeEvent said(this, sentence_);
+    QAccessible::updateAccessibility(&said);
 }
 
 }  // namespace brastola::ui

@@ -17,16 +17,25 @@ using brastola::testing::MessageCloser;
 
 namespace {
 
-// The accessibility events sent, as "object: event" lines, and the
-// sentences the announcer said, as a reader reads them when it is shown.
+// The accessibility events sent, as "object: event" lines; the sentences
+// the announcer said, as a reader reads them when it is shown; and the
+// values it changed to, as Windows readers are told them.
 QStringList accessibility_events;
 QStringList heard;
+QStringList notified;
 void record_accessibility(QAccessibleEvent *event)
 {
     const QString name = event->object()->objectName();
     accessibility_events << QStringLiteral("%1: %2").arg(name).arg(event->type());
-    if (name == QLatin1String("announcer") && event->type() == QAccessible::ObjectShow)
+    if (name != QLatin1String("announcer"))
+        return;
+    if (event->type() == QAccessible::ObjectShow)
         heard << event->accessibleInterface()->text(QAccessible::Name);
+    if (event->type() == QAccessible::ValueChanged) {
+        // Qt makes a notification of a value that is text, and of no other.
+        const QVariant value = static_cast<QAccessibleValueChangeEvent *>(event)->value();
+        notified << (value.typeId() == QMetaType::QString ? value.toString() : QStringLiteral("(not text)"));
+    }
 }
 
 QString reading(QWidget *w, QAccessible::Text text = QAccessible::Name)
@@ -45,6 +54,7 @@ private slots:
         QVERIFY(open_window());
         accessibility_events.clear();
         heard.clear();
+        notified.clear();
         QAccessible::installUpdateHandler(record_accessibility);
         testing::start_listening();
     }
@@ -150,6 +160,21 @@ private slots:
         const QString hint = QStringLiteral("Aiuto: togli 4 fiammiferi dalla riga 5");
         const QString none = QStringLiteral("nessuno selezionato");
         QCOMPARE(heard, (QStringList{hint, hint, none, none}));
+    }
+
+    // Windows readers hear nothing of a widget shown: every sentence also
+    // leaves as the announcer's value changing to its text, once.
+    void every_sentence_leaves_as_a_value_change_with_its_text()
+    {
+        services.script_deal({7, 1, 3, 4, 5});
+        key(Qt::Key_N, Qt::ControlModifier);
+        key(Qt::Key_A, Qt::ControlModifier);
+        key(Qt::Key_F3, Qt::ControlModifier);
+        QVERIFY(select_by_keys(2, 1));
+        MessageCloser closer;
+        key(Qt::Key_Return);
+        QCOMPARE(heard.size(), 6);  // the deal, the hint, the level, Home and Right on row 2, the move
+        QCOMPARE(notified, heard);
     }
 
     void labels_and_pictures_are_read_for_what_they_mean()
