@@ -227,12 +227,14 @@ void Announcer::show_sentence()
     QAccessible::updateAccessibility(&renamed);
     hide();
     show();
+#ifdef Q_OS_WIN
     // Windows readers are told nothing of a widget shown. A value change
     // carrying text is what Qt hands them as a notification to speak
-    // (UI Automation's UiaRaiseNotificationEvent); Linux's bridge passes
-    // value changes on only for objects with a value, which this is not.
+    // (UI Automation's UiaRaiseNotificationEvent). Linux's bridge drops it,
+    // with a warning, for an object that has no value.
     QAccessibleValueChangeEvent said(this, sentence_);
     QAccessible::updateAccessibility(&said);
+#endif
 }
 
 }  // namespace brastola::ui

@@ -43,9 +43,9 @@ QString announcement(const Notice &notice, const GameState &state);
 // Says sentences to screen readers and shows nothing: a widget of no size
 // that reads as a notification and is shown anew for every sentence, in a
 // status bar of no size (Orca speaks a notification that is shown, wherever
-// its focus is, and leaves out the word "notifica" in a status bar); each
-// sentence also goes out as the widget's value changing to it, which Qt
-// turns into a notification for Windows readers.
+// its focus is, and leaves out the word "notifica" in a status bar). On
+// Windows each sentence also goes out as the widget's value changing to it,
+// which Qt turns into a notification for UI Automation's readers.
 class Announcer : public QWidget {
     Q_OBJECT
 

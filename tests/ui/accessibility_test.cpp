@@ -166,6 +166,9 @@ private slots:
     // leaves as the announcer's value changing to its text, once.
     void every_sentence_leaves_as_a_value_change_with_its_text()
     {
+#ifndef Q_OS_WIN
+        QSKIP("Readers on Linux hear the announcer shown; the value change is for Windows readers");
+#endif
         services.script_deal({7, 1, 3, 4, 5});
         key(Qt::Key_N, Qt::ControlModifier);
         key(Qt::Key_A, Qt::ControlModifier);
