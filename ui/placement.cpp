@@ -37,8 +37,8 @@ namespace {
 // Where Qt placed and sized the window itself, its rounding is undone
 // exactly. A frame's margins are the window manager's: they are taken as
 // wide as they can be, so that a frame is never thought narrower than it is.
-// A screen and its panels measure an even number of device pixels on every
-// desktop: of two lengths that round alike, the area takes the even one.
+// Screens and panels measure an even number of device pixels on common
+// desktops: of two lengths that Qt rounds alike, the area takes the even one.
 struct DeviceScale {
     qreal factor;
     QPoint origin;  // the screen's top-left corner, where both kinds of pixel agree
@@ -51,7 +51,8 @@ struct DeviceScale {
     }
     // The largest device length that Qt rounds to `logical`.
     int widest(int logical) const { return static_cast<int>(std::ceil((logical + 0.5) * factor)) - 1; }
-    // The device length nearest to `logical`, of two as near the even one.
+    // The device length nearest to `logical` times the factor; of two as
+    // near, the even one.
     int even(int logical) const { return static_cast<int>(std::nearbyint(logical * factor)); }
 
     QRect frame(const QWindow &window) const
