@@ -4,6 +4,7 @@
 // (shown and active: shortcuts work only in the active window), and its
 // controls found by their names.
 
+#include "desktop.h"
 #include "form1.h"
 #include "scripted_services.h"
 
@@ -21,7 +22,7 @@ protected:
         services = ScriptedServices();
         window = new ui::Form1(services.services());
         window->show();
-        return QTest::qWaitForWindowActive(window);
+        return wait_until_active(window);
     }
     template <typename T = QWidget>
     T *find(const QString &name) const

@@ -1,4 +1,5 @@
 #include "classic.h"
+#include "desktop.h"
 #include "form1.h"
 #include "main_window.h"
 #include "platform.h"
@@ -500,7 +501,7 @@ private slots:
         delete window;
         window = new Form1();  // the system clock
         window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(brastola::testing::wait_until_active(window));
         find<QAction>("menu1_1")->trigger();
         MessageCloser closer;
         QElapsedTimer timer;

@@ -2,6 +2,7 @@
 // played with keys alone, and what a screen reader is told.
 
 #include "classic.h"
+#include "desktop.h"
 #include "form1.h"
 #include "main_window.h"
 #include "message_closer.h"
@@ -76,7 +77,7 @@ class KeyboardTest : public QObject, private testing::MainWindow {
     bool take_keys()
     {
         window->activateWindow();
-        return QTest::qWaitForWindowActive(window);
+        return testing::wait_until_active(window);
     }
 
     // Tabs to row r and selects `count` of its matches from the left.

@@ -1,4 +1,5 @@
 #include "classic.h"
+#include "desktop.h"
 #include "form1.h"
 #include "form2.h"
 #include "form3.h"
@@ -58,7 +59,7 @@ bool show_active(QWidget *window)
 {
     window->show();
     window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
+    return brastola::testing::wait_until_active(window);
 }
 
 // Runs the program's event loop with `script` started inside it, as the real
@@ -123,8 +124,12 @@ private slots:
         QCOMPARE(visible_windows(), QStringList{QStringLiteral("Form4")});
         QVERIFY(windows_named(QStringLiteral("Form1")).isEmpty());
         QVERIFY(start->windowFlags().testFlag(Qt::FramelessWindowHint));
-        const QPoint off_centre = start->frameGeometry().center() - start->screen()->geometry().center();
-        QVERIFY2(off_centre.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2").arg(off_centre.x()).arg(off_centre.y())));
+        // On Wayland it stands where the compositor puts it.
+        if (brastola::testing::program_places_windows()) {
+            const QPoint off_centre = start->frameGeometry().center() - start->screen()->geometry().center();
+            QVERIFY2(off_centre.manhattanLength() <= 2,
+                     qPrintable(QStringLiteral("%1, %2").arg(off_centre.x()).arg(off_centre.y())));
+        }
     }
 
     void continuing_opens_the_main_window_data()
