@@ -25,6 +25,7 @@
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace brastola;
 using namespace brastola::ui;
@@ -509,6 +510,18 @@ private slots:
         press("Command3");  // the empty first move: the computer plays
         QVERIFY(timer.elapsed() >= 1000);
         QCOMPARE(closer.texts.first(), QStringLiteral("Computer: adesso tocca a me!"));
+    }
+
+    // Qt's own title bar on Wayland maximises a window of fixed size too:
+    // weston ends the program if the window keeps its size.
+    void maximised_and_restored_the_window_goes_on()
+    {
+        const QSize normal = window->size();
+        window->windowHandle()->setWindowStates(Qt::WindowMaximized);  // as its maximise box does
+        QTRY_VERIFY(window->width() > normal.width());
+        QCOMPARE(window->centralWidget()->size(), QSize(twips(6528), twips(5580)));
+        window->windowHandle()->setWindowStates(Qt::WindowNoState);
+        QTRY_COMPARE(window->size(), normal);
     }
 
     void fine_closes_the_window()
