@@ -4,13 +4,23 @@
 // (shown and active: shortcuts work only in the active window), and its
 // controls found by their names.
 
-#include "desktop.h"
 #include "form1.h"
 #include "scripted_services.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace brastola::testing {
+
+// Wayland leaves placing the windows to the compositor (Qt reports each at
+// its screen's corner), and giving them the keys: to each window it maps.
+inline bool program_places_windows() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+// There qWaitForWindowActive() and isActiveWindow() come before the keys.
+inline bool wait_until_active(QWidget *window)
+{
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
 
 class MainWindow {
 protected:

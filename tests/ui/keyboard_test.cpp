@@ -2,7 +2,6 @@
 // played with keys alone, and what a screen reader is told.
 
 #include "classic.h"
-#include "desktop.h"
 #include "form1.h"
 #include "main_window.h"
 #include "message_closer.h"
