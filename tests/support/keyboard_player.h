@@ -28,7 +28,7 @@ protected:
     bool take_keys()
     {
         window->activateWindow();
-        return QTest::qWaitForWindowActive(window);
+        return wait_until_active(window);
     }
 
     // Tabs to row r and selects `count` of its matches from the left.

@@ -543,6 +543,16 @@ private slots:
         QCOMPARE(closer.texts.first(), QStringLiteral("Computer: adesso tocca a me!"));
     }
 
+    // Qt's own title bar on Wayland maximises a window of fixed size too.
+    void maximised_and_restored_the_window_goes_on()
+    {
+        window->setWindowState(Qt::WindowMaximized);
+        QTRY_VERIFY(window->width() > window->minimumWidth());  // weston ends a program that keeps its size
+        QCOMPARE(window->centralWidget()->size(), QSize(twips(6528), twips(5580)));
+        window->setWindowState(Qt::WindowNoState);
+        QTRY_COMPARE(window->size(), window->minimumSize());
+    }
+
     void fine_closes_the_window()
     {
         QTest::keyClick(window, Qt::Key_E, Qt::ControlModifier);
