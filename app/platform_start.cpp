@@ -1,9 +1,17 @@
 #include "platform_start.h"
 
+#include <QFile>
 #include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
 
 namespace brastola::app {
 
@@ -47,6 +55,14 @@ QStringList available_platforms(const QString &qt_message)
 std::string platform_failure_message(const CommandLine &command_line, const QString &qt_message)
 {
     const QStringList chosen = chosen_platforms(command_line);
+    // Qt chose, and found neither an X server nor a compositor to open.
+    if (chosen.isEmpty() && !wayland_compositor_answers()) {
+        const std::string reason =
+            command_line.x_display.empty()
+                ? "né DISPLAY né WAYLAND_DISPLAY indicano uno schermo aperto"
+                : "lo schermo X " + command_line.x_display + " indicato da -display non risponde";
+        return "brastola: nessuno schermo grafico disponibile: " + reason + '\n';
+    }
     const QStringList available = available_platforms(qt_message);
     QStringList missing;
     for (const QString &name : chosen) {
@@ -69,6 +85,34 @@ std::string platform_failure_message(const CommandLine &command_line, const QStr
     line += available.isEmpty() ? QStringLiteral(" (nessuna piattaforma disponibile)")
                                 : QStringLiteral(" (disponibili: ") + available.join(QStringLiteral(", ")) + ')';
     return QStringLiteral("brastola: %1\n").arg(line).toLocal8Bit().toStdString();
+}
+
+bool wayland_compositor_answers()
+{
+#ifdef Q_OS_UNIX
+    const QString name = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (name.isEmpty())
+        return false;
+    const QString runtime_dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!name.startsWith(QLatin1Char('/')) && runtime_dir.isEmpty())
+        return false;
+    const QByteArray path = QFile::encodeName(name.startsWith(QLatin1Char('/')) ? name : runtime_dir + '/' + name);
+    sockaddr_un address{};
+    if (path.size() >= static_cast<qsizetype>(sizeof address.sun_path))
+        return false;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), path.size() + 1);
+    // A socket file left behind by a compositor that has gone refuses the
+    // connection, so only a real connect tells.
+    const int socket_fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket_fd < 0)
+        return false;
+    const bool connected = connect(socket_fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    close(socket_fd);
+    return connected;
+#else
+    return false;
+#endif
 }
 
 PlatformStart::PlatformStart(const CommandLine &command_line) : command_line_(command_line)

@@ -1,9 +1,9 @@
 #pragma once
 
 // Qt ends the program with abort() and a message of its own, in English,
-// when the platform chosen for the windows cannot start: a plugin that is
-// not there (-platform, QT_QPA_PLATFORM), or one that finds no screen (xcb
-// with no X server to open).
+// when the platform for the windows cannot start: a plugin that is not there
+// (-platform, QT_QPA_PLATFORM), or one that finds no screen (no X server or
+// Wayland compositor to open, whether Qt chose the platform or the player).
 
 #include "command_line.h"
 
@@ -42,5 +42,10 @@ private:
 
 // The line for a platform that failed to start, from Qt's fatal message.
 std::string platform_failure_message(const CommandLine &command_line, const QString &qt_message);
+
+// Whether a Wayland compositor answers at the socket WAYLAND_DISPLAY names
+// (a path, or a name in XDG_RUNTIME_DIR). Qt tries Wayland only where it has
+// the plugin: with none, only this tells a screen from no screen.
+bool wayland_compositor_answers();
 
 }  // namespace brastola::app

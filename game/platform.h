@@ -11,7 +11,11 @@ namespace brastola {
 enum class Control {
     Picture1, Picture2, Picture3, Picture4, Picture5,  // the rows
     Picture6,                                          // end-of-game picture
-    fia, fia_v, fia_p0, fia_p,                         // hidden picture holders
+    // Hidden holders of pictures, which other controls show:
+    fia,     // a match, the picture the rows are drawn with
+    fia_v,   // the computer, sad: the player has won
+    fia_p0,  // the computer grinning, and
+    fia_p,   // sticking its tongue out, in turns: the computer has won
     Label1, Label2, Label3, Label4, Label5,            // count labels
     Label6, Label7, Label8, Label9, Label10,           // remaining-count labels
     Option1, Option2, Option3,                         // difficulty buttons

@@ -144,8 +144,7 @@ QWidget *status_bar(QWidget *parent)
 
 void install_readings()
 {
-    static const bool installed = (QAccessible::installFactory(make_accessible), true);
-    Q_UNUSED(installed);
+    QAccessible::installFactory(make_accessible);
 }
 
 QString row_name(int row)
@@ -206,7 +205,6 @@ QString announcement(const Notice &notice, const GameState &state)
 
 Announcer::Announcer(QWidget *parent) : QWidget(status_bar(parent))
 {
-    install_readings();
     setObjectName(QStringLiteral("announcer"));
     setGeometry({});
     hide();  // until the first sentence
@@ -229,6 +227,14 @@ void Announcer::show_sentence()
     QAccessible::updateAccessibility(&renamed);
     hide();
     show();
+#ifdef Q_OS_WIN
+    // Windows readers are told nothing of a widget shown. A value change
+    // carrying text is what Qt hands them as a notification to speak
+    // (UI Automation's UiaRaiseNotificationEvent). Linux's bridge drops it,
+    // with a warning, for an object that has no value.
+    QAccessibleValueChangeEvent said(this, sentence_);
+    QAccessible::updateAccessibility(&said);
+#endif
 }
 
 }  // namespace brastola::ui

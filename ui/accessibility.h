@@ -20,7 +20,7 @@
 namespace brastola::ui {
 
 // Rows, the announcer and the windows of text read as described here from
-// then on; called as they are made, acts once.
+// then on: called once where the program starts, before any window is made.
 void install_readings();
 
 // "Riga 2".
@@ -43,7 +43,9 @@ QString announcement(const Notice &notice, const GameState &state);
 // Says sentences to screen readers and shows nothing: a widget of no size
 // that reads as a notification and is shown anew for every sentence, in a
 // status bar of no size (Orca speaks a notification that is shown, wherever
-// its focus is, and leaves out the word "notifica" in a status bar).
+// its focus is, and leaves out the word "notifica" in a status bar). On
+// Windows each sentence also goes out as the widget's value changing to it,
+// which Qt turns into a notification for UI Automation's readers.
 class Announcer : public QWidget {
     Q_OBJECT
 

@@ -1,5 +1,6 @@
 #include "classic.h"
 
+#include "maximise.h"
 #include "pictures.h"
 #include "placement.h"
 
@@ -91,6 +92,7 @@ void make_classic(QMessageBox &box)
     const QMargins margins = box.layout()->contentsMargins();
     const int text_width = text->fontMetrics().horizontalAdvance(text->text());
     text->setMinimumWidth(std::max(text_width, title_width - margins.left() - margins.right()));
+    take_maximised_size(box);
 }
 
 void make_tool_window(QWidget &window, const QString &name, const QString &title, const QRect &client)
@@ -105,6 +107,7 @@ void make_tool_window(QWidget &window, const QString &name, const QString &title
     window.setGeometry(client);
     window.setFixedSize(client.size());
     keep_on_screen(window);
+    take_maximised_size(window);
 }
 
 }  // namespace brastola::ui

@@ -243,37 +243,18 @@ bool Exchange::eventFilter(QObject *target, QEvent *event)
         return false;
     case QEvent::Close:
         // The game is still using the board: the window system's close (the
-        // only spontaneous one) waits; the program's own goes ahead.
+        // only spontaneous one) waits; the program's own goes ahead. A
+        // message box blocks its window, as on every desktop: a close asked
+        // for then is refused (Qt itself drops most before they get here).
         if (target != &window_ || !event->spontaneous())
             return false;
-        close_waiting_ = true;
+        if (!QApplication::activeModalWidget())
+            close_waiting_ = true;
         event->ignore();
         return true;
     default:
         return false;
     }
-}
-
-Settling::Settling(QObject &view, std::function<void()> settle) : view_(view), settle_(std::move(settle)) {}
-
-void Settling::changed()
-{
-    if (pending_)
-        return;
-    pending_ = true;
-    QMetaObject::invokeMethod(
-        &view_,
-        [this] {
-            pending_ = false;
-            settle_();
-        },
-        Qt::QueuedConnection);
-}
-
-void settle_and_paint()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
 }  // namespace brastola::ui

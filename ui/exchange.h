@@ -26,8 +26,9 @@
 //   exchange lasts until it has landed.
 // What waits instead of being dropped:
 // - a request from the window system to close the main window (its close
-//   box, Alt+F4) waits: the window closes once the handler is over; the
-//   program's own close ("Fine") goes on;
+//   box, Alt+F4) waits: the window closes once the handler is over; but
+//   while a message box is open, the box blocks its window and the request
+//   is refused. The program's own close ("Fine") goes on;
 // - a change of window state (minimise, restore) runs its handler once the
 //   one running is over.
 // At rest, every channel goes to the same handler: an option button selected
@@ -47,6 +48,8 @@ class QWidget;
 namespace brastola::ui {
 
 class Exchange : public QObject {
+    Q_OBJECT
+
 public:
     explicit Exchange(QWidget &window);
     ~Exchange() override;
@@ -98,24 +101,5 @@ private:
 // A button tied to its handler through the exchange, or straight where there
 // is none (a window shown without the main one).
 void on_click(Exchange *exchange, QAbstractButton *button, std::function<void()> handler);
-
-// The game draws a row a match at a time and every row at every change. A
-// view settles (repaints, tells screen readers) once the event loop next
-// runs, or before the game pauses, whichever comes first.
-class Settling {
-public:
-    Settling(QObject &view, std::function<void()> settle);
-    // The view changed: it settles once, however many changes come first.
-    void changed();
-
-private:
-    QObject &view_;
-    std::function<void()> settle_;
-    bool pending_ = false;
-};
-
-// Before a pause: every view settles now and is painted, so that what the
-// game drew is on the screen for the whole pause.
-void settle_and_paint();
 
 }  // namespace brastola::ui

@@ -6,6 +6,7 @@
 #include "exchange.h"
 #include "form2.h"
 #include "form3.h"
+#include "maximise.h"
 #include "option_button.h"
 #include "picture_button.h"
 #include "picture_holder.h"
@@ -83,6 +84,7 @@ Form1::Form1(Services services, QWidget *parent)
     layout()->activate();
     setGeometry(QRect(QPoint(twips(2292), twips(1056) - client->y()), size()));
     keep_on_screen(*this);
+    take_maximised_size(*this);
 
     game_.Form_Load();
 }

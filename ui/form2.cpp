@@ -1,6 +1,5 @@
 #include "form2.h"
 
-#include "accessibility.h"
 #include "classic.h"
 #include "controls.h"
 #include "exchange.h"
@@ -70,7 +69,6 @@ Form2::Form2(QWidget *main_window, Exchange *exchange) : main_window_(main_windo
     make_picture(this, "Picture1", crossed_matches, {twips(3720), twips(120)});
 
     Form_Load();
-    install_readings();
 }
 
 void Form2::Form_Load()

@@ -1,6 +1,5 @@
 #include "form3.h"
 
-#include "accessibility.h"
 #include "classic.h"
 #include "controls.h"
 #include "exchange.h"
@@ -69,7 +68,6 @@ Form3::Form3(Exchange *exchange)
     QPushButton *ok = make_button(this, "Command1", QStringLiteral("OK"), twips_rect(2280, 4680, 972, 372));
     ok->setFocus();
     on_click(exchange, ok, [this] { Command1_Click(); });
-    install_readings();
 }
 
 void Form3::Command1_Click()

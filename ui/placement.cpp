@@ -5,8 +5,6 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
-#include <qpa/qplatformscreen.h>
-#include <qpa/qplatformwindow.h>
 
 #include <algorithm>
 #include <climits>
@@ -33,24 +31,69 @@ QPoint frame_position(const QRect &frame, const QRect &area)
 
 namespace {
 
-// Qt places windows in logical pixels and turns them into device pixels
-// (relative to the screen's origin, which both share) by rounding: at a
-// scale factor like 1.5 the nearest logical position may land a device pixel
-// beyond an edge. Returns the logical coordinate whose device coordinate is
-// nearest to `device` within [low, high], or else the first above `low`.
-int logical_coordinate(int device, int origin, qreal factor, int low, int high)
-{
-    const qreal exact = (device - origin) / factor;
-    const int candidates[] = {qRound(exact), static_cast<int>(std::floor(exact)), static_cast<int>(std::ceil(exact))};
-    for (int candidate : candidates) {
-        const int back = origin + qRound(candidate * factor);
-        if (back >= low && back <= high)
-            return origin + candidate;
+// Qt gives a window's frame and its screen's free area in logical pixels,
+// rounded from the device pixels the window system has: at a scale factor
+// like 1.5 or 2, one logical pixel stands for one or two device pixels.
+// Where Qt placed and sized the window itself, its rounding is undone
+// exactly. A frame's margins are the window manager's: they are taken as
+// wide as they can be, so that a frame is never thought narrower than it is.
+// Screens and panels measure an even number of device pixels on common
+// desktops: of two lengths that Qt rounds alike, the area takes the even one.
+struct DeviceScale {
+    qreal factor;
+    QPoint origin;  // the screen's top-left corner, where both kinds of pixel agree
+
+    // Qt's own rounding of a logical length or position to device pixels.
+    int length(int logical) const { return qRound(logical * factor); }
+    QPoint point(QPoint logical) const
+    {
+        return origin + QPoint(length(logical.x() - origin.x()), length(logical.y() - origin.y()));
     }
-    return origin + candidates[2];
-}
+    // The largest device length that Qt rounds to `logical`.
+    int widest(int logical) const { return static_cast<int>(std::ceil((logical + 0.5) * factor)) - 1; }
+    // The device length nearest to `logical` times the factor; of two as
+    // near, the even one.
+    int even(int logical) const { return static_cast<int>(std::nearbyint(logical * factor)); }
+
+    QRect frame(const QWindow &window) const
+    {
+        const QRect client = window.geometry();
+        const QMargins m = window.frameMargins();
+        return QRect(point(client.topLeft()), QSize(length(client.width()), length(client.height())))
+            .marginsAdded(QMargins(widest(m.left()), widest(m.top()), widest(m.right()), widest(m.bottom())));
+    }
+    QRect area(const QScreen &screen) const
+    {
+        const QRect free = screen.availableGeometry();
+        const QPoint from = free.topLeft() - origin;
+        return QRect(origin + QPoint(even(from.x()), even(from.y())), QSize(even(free.width()), even(free.height())));
+    }
+
+    // The logical position whose device position is nearest to `device`
+    // within [low, high] on each axis, or else the first beyond `low`.
+    QPoint logical(QPoint device, QPoint low, QPoint high) const
+    {
+        return QPoint(logical(device.x(), origin.x(), low.x(), high.x()),
+                      logical(device.y(), origin.y(), low.y(), high.y()));
+    }
+    // On one axis, whose origin is at `start`.
+    int logical(int device, int start, int low, int high) const
+    {
+        const qreal exact = (device - start) / factor;
+        const int candidates[] = {qRound(exact), static_cast<int>(std::floor(exact)),
+                                  static_cast<int>(std::ceil(exact))};
+        for (int candidate : candidates) {
+            const int back = start + length(candidate);
+            if (back >= low && back <= high)
+                return start + candidate;
+        }
+        return start + candidates[2];
+    }
+};
 
 class ScreenKeeper : public QObject {
+    Q_OBJECT
+
 public:
     explicit ScreenKeeper(QWidget &window) : QObject(&window), window_(window) { window.installEventFilter(this); }
 
@@ -95,25 +138,21 @@ private:
             place();
     }
 
-    // In device pixels, where logical ones would be rounded by a pixel or two.
+    // In device pixels, where logical ones would be rounded by a pixel.
     void place()
     {
-        if (!handle_ || !handle_->handle() || !handle_->isVisible() ||
-            handle_->windowStates() & Qt::WindowMinimized || !screen_)
+        if (!handle_ || !handle_->isVisible() || handle_->windowStates() & Qt::WindowMinimized || !screen_)
             return;
-        const QPlatformWindow &native = *handle_->handle();
-        const QRect frame = native.geometry().marginsAdded(native.frameMargins());
-        const QRect area = screen_->handle()->availableGeometry();
+        const DeviceScale scale{handle_->devicePixelRatio(), screen_->geometry().topLeft()};
+        const QRect frame = scale.frame(*handle_);
+        const QRect area = scale.area(*screen_);
         const QPoint at = frame_position(frame, area);
         if (at == frame.topLeft())
             return;
-        const qreal factor = handle_->devicePixelRatio() / native.devicePixelRatio();
-        const QPoint origin = screen_->handle()->geometry().topLeft();
         const bool inside = fits(frame, area);
         const QPoint last(inside ? area.right() + 1 - frame.width() : INT_MAX,
                           inside ? area.bottom() + 1 - frame.height() : INT_MAX);
-        handle_->setFramePosition(QPoint(logical_coordinate(at.x(), origin.x(), factor, area.left(), last.x()),
-                                         logical_coordinate(at.y(), origin.y(), factor, area.top(), last.y())));
+        handle_->setFramePosition(scale.logical(at, area.topLeft(), last));
     }
 
     QWidget &window_;
@@ -131,3 +170,5 @@ void keep_on_screen(QWidget &window)
 }
 
 }  // namespace brastola::ui
+
+#include "placement.moc"

@@ -1,6 +1,5 @@
 #include "row_view.h"
 
-#include "accessibility.h"
 #include "classic.h"
 #include "image_list.h"
 
@@ -17,7 +16,6 @@ namespace brastola::ui {
 RowView::RowView(int row, const ImageList &images, QWidget *parent)
     : QFrame(parent), row_(row), images_(images), settling_(*this, [this] { settle(); })
 {
-    install_readings();
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Only the keyboard brings the focus here, and only once the row holds

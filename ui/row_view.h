@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange.h"
+#include "settling.h"
 #include "platform.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "system_services.h"
 
-#include "exchange.h"
+#include "settling.h"
 #include "services.h"
 
 #include <QEventLoop>

@@ -7,9 +7,20 @@
 #include "form1.h"
 #include "scripted_services.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace brastola::testing {
+
+// Wayland leaves placing the windows to the compositor (Qt reports each at
+// its screen's corner), and giving them the keys: to each window it maps.
+inline bool program_places_windows() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+// There qWaitForWindowActive() and isActiveWindow() come before the keys.
+inline bool wait_until_active(QWidget *window)
+{
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
 
 class MainWindow {
 protected:
@@ -21,7 +32,7 @@ protected:
         services = ScriptedServices();
         window = new ui::Form1(services.services());
         window->show();
-        return QTest::qWaitForWindowActive(window);
+        return wait_until_active(window);
     }
     template <typename T = QWidget>
     T *find(const QString &name) const

@@ -1,9 +1,10 @@
 #pragma once
 
-// The main of a window test: the application with the game's look, then the
-// test's slots.
+// The main of a window test: the application with the game's look, read by
+// screen readers as the program is, then the test's slots.
 //   BRASTOLA_WINDOW_TEST_MAIN(Form1Test)
 
+#include "accessibility.h"
 #include "classic.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
     {                                                                                                                \
         QApplication app(argc, argv);                                                                                \
         brastola::ui::apply_classic_look(app);                                                                       \
+        brastola::ui::install_readings();                                                                            \
         TestClass test;                                                                                              \
         return QTest::qExec(&test, argc, argv);                                                                      \
     }

@@ -45,10 +45,14 @@ class ExchangeTest : public QObject, private testing::MainWindow {
         else
             node->actionInterface()->doAction(action);
     }
-    // Every mark and option button, and the focus, as the player sees them.
+    // The focus, and every mark and option button, as the player sees them.
     QStringList controls() const
     {
-        QStringList seen{window->focusWidget() ? window->focusWidget()->objectName() : QString()};
+        return QStringList{window->focusWidget() ? window->focusWidget()->objectName() : QString()} + marks();
+    }
+    QStringList marks() const
+    {
+        QStringList seen;
         for (const QRadioButton *option : window->findChildren<QRadioButton *>())
             seen << option->objectName() + (option->isChecked() ? " on" : " off");
         for (const QAction *item : window->findChildren<QAction *>())
@@ -96,15 +100,24 @@ private slots:
                 target = menu->menuAction();
             act(target, action);
         };
+        // The event loop runs before the player answers, and in the pause:
+        // a mark Qt changed is put back then, not only once it is over.
+        QStringList meanwhile;
+        auto use_and_look = [&] {
+            use();
+            QCoreApplication::processEvents();
+            meanwhile = marks();
+        };
         testing::MessageCloser closer;
-        if (in_box)  // the event loop runs before the player answers
-            closer.open = [&](const QString &) { use(); QCoreApplication::processEvents(); };
+        if (in_box)
+            closer.open = [&](const QString &) { use_and_look(); };
         else
-            services.during_pause = use;
+            services.during_pause = use_and_look;
         find<QAbstractButton>(QStringLiteral("Command3"))->click();
         QTest::qWait(150);  // a press clicks 100 ms later
 
         QCOMPARE(closer.texts, QStringList{QStringLiteral("Computer: adesso tocca a me!")});
+        QCOMPARE(meanwhile, before.mid(1));
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->state().matches, testing::position({1, 4, 5, 6, 6}));
         QCOMPARE(window->state().selected.sum(), 0);

@@ -25,6 +25,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace brastola;
 using namespace brastola::ui;
 using brastola::testing::MessageCloser;
@@ -362,21 +364,22 @@ private slots:
     }
 
     // The exchange holds the window: a close asked for meanwhile waits, and
-    // the window closes once it is over.
+    // the window closes once it is over; one asked for while a message box
+    // is open is refused, as the box blocks its window.
     void closing_during_an_exchange_data()
     {
-        QTest::addColumn<bool>("defeat");
+        QTest::addColumn<QString>("when");
         QTest::addColumn<bool>("alt_f4");
-        QTest::newRow("close box, computer's pause") << false << false;
-        QTest::newRow("Alt+F4, computer's pause") << false << true;
-        QTest::newRow("close box, defeat") << true << false;
-        QTest::newRow("Alt+F4, defeat") << true << true;
+        for (const char *when : {"computer's pause", "defeat", "message box"})
+            for (bool alt_f4 : {false, true})
+                QTest::addRow("%s, %s", alt_f4 ? "Alt+F4" : "close box", when) << QString(when) << alt_f4;
     }
 
     void closing_during_an_exchange()
     {
-        QFETCH(bool, defeat);
+        QFETCH(QString, when);
         QFETCH(bool, alt_f4);
+        const bool defeat = when == QLatin1String("defeat"), in_box = when == QLatin1String("message box");
         QTest::keyClick(window, Qt::Key_F1, Qt::ControlModifier);
         if (defeat) {  // three rows, 0, 2, 2 after a first exchange
             find<QAction>("menu_3r")->trigger();
@@ -389,7 +392,7 @@ private slots:
             deal({3, 4, 5, 6, 7});
         }
         int closes = 0;
-        services.during_pause = [&] {
+        auto ask_to_close = [&] {
             if (alt_f4)  // the window manager's key: Qt sees it, then the close
                 QTest::keyClick(window, Qt::Key_F4, Qt::AltModifier);
             QCloseEvent close;
@@ -398,6 +401,10 @@ private slots:
         };
         const GameState before = window->state();
         MessageCloser closer;
+        if (in_box)
+            closer.open = [&](const QString &) { ask_to_close(); };
+        else
+            services.during_pause = ask_to_close;
         click_row(defeat ? 2 : 1, defeat ? 2 : 1);  // the computer takes the last row, or two of row 5
         press("Command3");
         QVERIFY(closes > 0);
@@ -415,7 +422,33 @@ private slots:
             QCOMPARE(s.matches[5], before.matches[5] - 2);
         }
         QVERIFY(find("Picture6")->isHidden());
-        QTRY_VERIFY(window.isNull());
+        if (in_box) {
+            QCoreApplication::processEvents();  // where a close that waited would come
+            QVERIFY(window && window->isVisible());
+        } else {
+            QTRY_VERIFY(window.isNull());
+        }
+    }
+
+    // Minimised and restored during the computer's pause, the window shows
+    // the board again only once the move is over: until then the move stays
+    // highlighted.
+    void a_change_of_window_state_waits_for_the_exchange()
+    {
+        deal({3, 4, 5, 6, 7});
+        std::vector<int> highlighted;  // before and after, in each pause
+        services.during_pause = [&] {
+            highlighted.push_back(window->state().selected.sum());
+            window->showMinimized();
+            window->showNormal();
+            highlighted.push_back(window->state().selected.sum());
+        };
+        MessageCloser closer;
+        click_row(1, 1);
+        press("Command3");
+        QVERIFY(!highlighted.empty() && highlighted.front() == 2);  // two of row 5
+        QVERIFY(std::all_of(highlighted.begin(), highlighted.end(), [](int n) { return n == 2; }));
+        QCOMPARE(window->state().matches, (brastola::testing::position({2, 4, 5, 6, 5})));
     }
 
     // The program got no processor across the end of the computer's pause:
@@ -508,6 +541,16 @@ private slots:
         press("Command3");  // the empty first move: the computer plays
         QVERIFY(timer.elapsed() >= 1000);
         QCOMPARE(closer.texts.first(), QStringLiteral("Computer: adesso tocca a me!"));
+    }
+
+    // Qt's own title bar on Wayland maximises a window of fixed size too.
+    void maximised_and_restored_the_window_goes_on()
+    {
+        window->setWindowState(Qt::WindowMaximized);
+        QTRY_VERIFY(window->width() > window->minimumWidth());  // weston ends a program that keeps its size
+        QCOMPARE(window->centralWidget()->size(), QSize(twips(6528), twips(5580)));
+        window->setWindowState(Qt::WindowNoState);
+        QTRY_COMPARE(window->size(), window->minimumSize());
     }
 
     void fine_closes_the_window()

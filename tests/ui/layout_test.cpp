@@ -8,6 +8,7 @@
 #include "form2.h"
 #include "form3.h"
 #include "form4.h"
+#include "main_window.h"
 #include "scripted_services.h"
 #include "window_test_main.h"
 
@@ -127,7 +128,8 @@ private slots:
         QVERIFY(show_exposed(window));
         QCOMPARE(window.windowTitle(), QStringLiteral("Brastola"));
         QCOMPARE(window.centralWidget()->size(), pixels({0, 0, 6528, 5580}).size());
-        QCOMPARE(window.centralWidget()->mapToGlobal(QPoint(0, 0)), pixels({2292, 1056, 0, 0}).topLeft());
+        if (brastola::testing::program_places_windows())  // on Wayland, the compositor's place
+            QCOMPARE(window.centralWidget()->mapToGlobal(QPoint(0, 0)), pixels({2292, 1056, 0, 0}).topLeft());
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QVERIFY(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
@@ -203,7 +205,9 @@ private slots:
         Form3 window;
         QVERIFY(show_exposed(window));
         QCOMPARE(window.windowTitle(), QStringLiteral("Regole del gioco"));
-        QCOMPARE(window.geometry(), pixels({2628, 1224, 5484, 5184}));
+        QCOMPARE(window.size(), pixels({2628, 1224, 5484, 5184}).size());
+        if (brastola::testing::program_places_windows())  // on Wayland, the compositor's place
+            QCOMPARE(window.geometry(), pixels({2628, 1224, 5484, 5184}));
         const QString diff = differences(window, {
             {"Label1", label, "Mosse consentite:", {240, 240, 1572, 252}, bold},
             {"Label3", label, "è possibile elinimare un numero qualsiasi di fiammiferi da una sola riga;",
@@ -239,7 +243,9 @@ private slots:
         Form2 window;
         QVERIFY(show_exposed(window));
         QCOMPARE(window.windowTitle(), QStringLiteral("Informazioni su Brastola"));
-        QCOMPARE(window.geometry(), pixels({2736, 2232, 4908, 3084}));
+        QCOMPARE(window.size(), pixels({2736, 2232, 4908, 3084}).size());
+        if (brastola::testing::program_places_windows())  // on Wayland, the compositor's place
+            QCOMPARE(window.geometry(), pixels({2736, 2232, 4908, 3084}));
         const QString diff = differences(window, {
             {"Label1", label, "Brastola", {840, 120, fits_text, 348}, {23}},
             {"Picture2", label, nullptr, {120, 360, 384, 384}},

@@ -11,6 +11,7 @@
 #include "picture_holder.h"
 #include "row_view.h"
 #include "scripted_services.h"
+#include "test_platform.h"
 #include "window_test_main.h"
 
 #include <QAction>
@@ -21,13 +22,12 @@
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
-#include <qpa/qplatformnativeinterface.h>
-#include <qpa/qplatformscreen.h>
-#include <qpa/qplatformwindow.h>
 
 #include <memory>
 
 using namespace brastola::ui;
+using brastola::testing::device_frame;
+using brastola::testing::set_screens;
 
 namespace {
 
@@ -35,33 +35,6 @@ QJsonObject screen(const QString &name, const QRect &device, int dpi = 96)
 {
     return {{"name", name}, {"x", device.x()}, {"y", device.y()}, {"width", device.width()},
             {"height", device.height()}, {"logicalDpi", dpi}, {"logicalBaseDpi", 96}};
-}
-
-// Replaces the offscreen platform's screens; one named "" is the first there is.
-void set_screens(const QJsonArray &screens)
-{
-    QPlatformNativeInterface *native = QGuiApplication::platformNativeInterface();
-    using Configure = void (*)(const QJsonObject &, QPlatformNativeInterface *);
-    const auto configure = reinterpret_cast<Configure>(native->nativeResourceForIntegration("setConfiguration"));
-    configure({{"screens", screens}}, native);
-    QCoreApplication::processEvents();  // the new geometries
-}
-
-QRect device_frame(const QWidget &w)
-{
-    const QPlatformWindow &native = *w.windowHandle()->handle();
-    return native.geometry().marginsAdded(native.frameMargins());
-}
-
-// The frame of a window whose client area was put at `client` (logical) on
-// its screen, as Qt turns that into device pixels.
-QRect designed_frame(const QWidget &w, QPoint client)
-{
-    const QPlatformWindow &native = *w.windowHandle()->handle();
-    const QPoint origin = w.screen()->geometry().topLeft();
-    const qreal factor = w.windowHandle()->devicePixelRatio() / native.devicePixelRatio();
-    return QRect(origin + (QPointF(client - origin) * factor).toPoint(), native.geometry().size())
-        .marginsAdded(native.frameMargins());
 }
 
 // Whether a window that stood at `was` now stands at `is` by the rule: a
@@ -104,7 +77,7 @@ class PlacementTest : public QObject {
             const QPoint client = w->geometry().topLeft();
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-            designed.push_back(designed_frame(*w, client));
+            designed.push_back(brastola::testing::device_frame_at(*w, client));
         }
     }
 
@@ -113,7 +86,7 @@ class PlacementTest : public QObject {
     {
         for (std::size_t i = 0; i < windows.size(); ++i) {
             const QWidget &w = *windows[i];
-            const QRect area = w.screen()->handle()->availableGeometry();
+            const QRect area = brastola::testing::device_area(*w.screen());
             QString where;
             QDebug(&where) << w.objectName() << was[i] << device_frame(w) << area;
             QTRY_VERIFY2(placed_by_the_rule(was[i], device_frame(w), area), qPrintable(where));

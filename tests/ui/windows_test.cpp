@@ -3,6 +3,7 @@
 #include "form2.h"
 #include "form3.h"
 #include "form4.h"
+#include "main_window.h"
 #include "window_test_main.h"
 
 #include <QAction>
@@ -58,7 +59,7 @@ bool show_active(QWidget *window)
 {
     window->show();
     window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
+    return brastola::testing::wait_until_active(window);
 }
 
 // Runs the program's event loop with `script` started inside it, as the real
@@ -123,6 +124,8 @@ private slots:
         QCOMPARE(visible_windows(), QStringList{QStringLiteral("Form4")});
         QVERIFY(windows_named(QStringLiteral("Form1")).isEmpty());
         QVERIFY(start->windowFlags().testFlag(Qt::FramelessWindowHint));
+        if (!brastola::testing::program_places_windows())
+            return;  // on Wayland it stands where the compositor puts it
         const QPoint off_centre = start->frameGeometry().center() - start->screen()->geometry().center();
         QVERIFY2(off_centre.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2").arg(off_centre.x()).arg(off_centre.y())));
     }
