@@ -546,6 +546,8 @@ private slots:
     // Qt's own title bar on Wayland maximises a window of fixed size too.
     void maximised_and_restored_the_window_goes_on()
     {
+        if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+            QSKIP("Elsewhere the window manager gives a window of fixed size no maximise box");
         window->setWindowState(Qt::WindowMaximized);
         QTRY_VERIFY(window->width() > window->minimumWidth());  // weston ends a program that keeps its size
         QCOMPARE(window->centralWidget()->size(), QSize(twips(6528), twips(5580)));
