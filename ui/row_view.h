@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settling.h"
 #include "platform.h"
+#include "settling.h"
 
 #include <QFrame>
 #include <QImage>
