@@ -77,6 +77,10 @@ class CommandLineTest : public QObject {
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(BRASTOLA_PROGRAM), arguments);
+        if (!program.waitForStarted()) {
+            qWarning("did not start: %s", qPrintable(program.errorString()));
+            return false;
+        }
         const bool ended = program.waitForFinished(1500);
         const QString err = QString::fromUtf8(program.readAllStandardError());
         program.kill();
